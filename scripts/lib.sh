@@ -1,0 +1,31 @@
+# Shared by scripts/run, scripts/test and scripts/bench: install what is missing,
+# configure and build. Source it; do not run it.
+
+VELKAR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Installs the Debian packages given that are not installed yet (sudo when not root).
+ensure_packages() {
+    local missing=()
+    local p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+BUILD_PACKAGES=(cmake make g++ pkg-config qtbase5-dev libqt5opengl5-dev libgl-dev
+                libgl1-mesa-dri libglx-mesa0)
+
+# configure_and_build DIR [cmake args...]
+configure_and_build() {
+    local dir=$1
+    shift
+    cmake -S "$VELKAR_ROOT" -B "$dir" "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
+}
