@@ -1,0 +1,79 @@
+// The clock pass: the digital clock on the outer display and the analog hands.
+#include "scene3D.h"
+
+namespace {
+
+// The colon dots, lower and upper of each colon.
+constexpr int p[4] = {57, 58, 71, 72};
+
+} // namespace
+
+void Scene3D::updateTime()
+{
+    glDisable(GL_LIGHTING);
+    setClockFields(clockSource());
+    drawNumb(hou, min, sec);
+
+    // The colon blinks: black in even seconds, white in odd ones.
+    const GLfloat blink = GLfloat(sec % 2);
+    for (int v : p)
+        ColorArray[v][0] = ColorArray[v][1] = ColorArray[v][2] = blink;
+
+    glLineWidth(2.0f);
+    for (int digit = 0; digit < 6; ++digit)
+        glDrawElements(GL_LINES, 10, GL_UNSIGNED_BYTE, ArrayNum[5 * digit]);
+    glPointSize(2.5f);
+    glDrawElements(GL_QUADS, 8, GL_UNSIGNED_BYTE, ArrayAn);
+    glDrawElements(GL_LINES, 2, GL_UNSIGNED_BYTE, secStr);
+    glDrawElements(GL_POINTS, 4, GL_UNSIGNED_BYTE, ArrayNum[30]);
+    glLineWidth(1.0f);
+}
+
+void Scene3D::drawNumb(int hour, int minute, int second)
+{
+    model::drawNumb(hour, minute, second);
+}
+void Scene3D::switchNumb(int t, GLubyte pos, int arr)
+{
+    model::switchNumb(t, pos, arr);
+}
+void Scene3D::draw0(GLubyte pos, int arr)
+{
+    model::drawGlyph(0, pos, arr);
+}
+void Scene3D::draw1(GLubyte pos, int arr)
+{
+    model::drawGlyph(1, pos, arr);
+}
+void Scene3D::draw2(GLubyte pos, int arr)
+{
+    model::drawGlyph(2, pos, arr);
+}
+void Scene3D::draw3(GLubyte pos, int arr)
+{
+    model::drawGlyph(3, pos, arr);
+}
+void Scene3D::draw4(GLubyte pos, int arr)
+{
+    model::drawGlyph(4, pos, arr);
+}
+void Scene3D::draw5(GLubyte pos, int arr)
+{
+    model::drawGlyph(5, pos, arr);
+}
+void Scene3D::draw6(GLubyte pos, int arr)
+{
+    model::drawGlyph(6, pos, arr);
+}
+void Scene3D::draw7(GLubyte pos, int arr)
+{
+    model::drawGlyph(7, pos, arr);
+}
+void Scene3D::draw8(GLubyte pos, int arr)
+{
+    model::drawGlyph(8, pos, arr);
+}
+void Scene3D::draw9(GLubyte pos, int arr)
+{
+    model::drawGlyph(9, pos, arr);
+}

@@ -1,0 +1,141 @@
+// GL state, projection and the frame.
+#include "scene3D.h"
+
+#include <QtGlobal>
+#include <cmath>
+
+namespace {
+
+// Jitter offsets of the antialiasing pass, in thousandths of a model unit (x, y, z).
+// clang-format off
+constexpr int pq[12][3] = {
+    { 0, -1, -1}, { 0,  1,  1}, { 0,  1, -1}, { 0,  1, -1},
+    {-1, -1,  0}, { 1,  1,  0}, {-1,  1,  0}, { 1, -1,  0},
+    {-1,  0, -1}, { 1,  0,  0}, { 0,  1,  1}, { 0, -1,  0},
+};
+// clang-format on
+constexpr double kJitterDivisor = 1000.0;
+
+constexpr GLfloat kAmbient[4] = {0.8f, 0.8f, 0.8f, 1.0f};
+constexpr GLfloat kLight1Position[4] = {2.0f, 2.0f, 0.5f, 1.0f};
+constexpr GLfloat kLight2Position[4] = {-2.0f, 2.0f, 0.5f, 1.0f};
+
+// Both lights are positional and fade with distance; only their ambient term is coloured.
+void setLight(GLenum light, const GLfloat *position)
+{
+    glLightfv(light, GL_AMBIENT, kAmbient);
+    glLightfv(light, GL_POSITION, position);
+    glLightf(light, GL_CONSTANT_ATTENUATION, 0.5f);
+    glLightf(light, GL_LINEAR_ATTENUATION, 0.3f);
+    glLightf(light, GL_QUADRATIC_ATTENUATION, 0.8f);
+}
+
+// The overlay tints the fourth vertices of its two quads, which carry the quads' colour.
+void setOverlayTint(GLfloat blue, GLfloat alpha)
+{
+    for (int v : {11, 30}) {
+        ColorArray[v][2] = blue;
+        ColorArray[v][3] = alpha;
+    }
+    glColorPointer(4, GL_FLOAT, 0, ColorArray);
+}
+
+} // namespace
+
+void Scene3D::initializeGL()
+{
+    qglClearColor(Qt::white);
+    glEnable(GL_POINT_SMOOTH);
+    glEnable(GL_DEPTH_TEST);
+    glShadeModel(GL_FLAT);
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_LIGHTING);
+    glLightModelf(GL_LIGHT_MODEL_TWO_SIDE, 1.0f);
+
+    getVertexArray();
+    getColorArray();
+    getIndexArray();
+
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+}
+
+void Scene3D::resizeGL(int nWidth, int nHeight)
+{
+    // A zero side (a collapsed window) would divide by zero; treat it as one pixel.
+    const int w = qMax(nWidth, 1);
+    const int h = qMax(nHeight, 1);
+
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    const GLfloat ratio = GLfloat(h) / GLfloat(w);
+    if (w >= h)
+        glOrtho(-1.0 / ratio, 1.0 / ratio, -1.0, 1.0, -10.0, 10.0);
+    else
+        glOrtho(-1.0, 1.0, -ratio, ratio, -10.0, 10.0);
+
+    // The projection works in logical pixels; the viewport is in device pixels, so a
+    // scaled display still gets the whole window.
+    const qreal dpr = devicePixelRatioF();
+    glViewport(0, 0, qRound(w * dpr), qRound(h * dpr));
+}
+
+void Scene3D::paintGL()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glScalef(nSca, nSca, nSca);
+    glTranslatef(xTra, yTra, zTra);
+    glRotatef(xRot, 1.0f, 0.0f, 0.0f);
+    glRotatef(yRot, 0.0f, 1.0f, 0.0f);
+    glRotatef(zRot, 0.0f, 0.0f, 1.0f);
+
+    getVertexArray();
+
+    glEnable(GL_LIGHT2);
+    glEnable(GL_LIGHT1);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_NOTEQUAL, 0.0f);
+    // Given with the view transform current, so the lights turn with the model.
+    setLight(GL_LIGHT1, kLight1Position);
+    setLight(GL_LIGHT2, kLight2Position);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_NORMALIZE);
+    glEnable(GL_MULTISAMPLE);
+
+    drawFigure();
+
+    if (makean && antiAliasing) {
+        for (const auto &offset : pq) {
+            glPushMatrix();
+            glTranslatef(GLfloat(offset[0] / kJitterDivisor), GLfloat(offset[1] / kJitterDivisor),
+                         GLfloat(offset[2] / kJitterDivisor));
+            drawFigure();
+            makean = false;
+            glPopMatrix();
+        }
+        makean = true;
+    }
+
+    glDisable(GL_LIGHTING);
+    glDisable(GL_MULTISAMPLE);
+
+    setOverlayTint(0.5f, 0.2f);
+    glDrawElements(GL_QUADS, model::kArray4mDrawn, GL_UNSIGNED_BYTE, Array4m);
+    setOverlayTint(0.0f, 1.0f);
+
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glDisable(GL_LIGHT2);
+    glDisable(GL_LIGHT1);
+    glDisable(GL_BLEND);
+
+    if (checkGlErrors) {
+        const GLenum error = glGetError();
+        if (error != GL_NO_ERROR)
+            qFatal("velkar: GL error 0x%04x after a frame", error);
+    }
+}

@@ -1,0 +1,97 @@
+// Mouse, wheel and keys: each event maps to a command, then the window repaints.
+#include "scene3D.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+void Scene3D::mousePressEvent(QMouseEvent *event)
+{
+    ptrMousePosition = event->pos();
+}
+
+// A drag across the whole window turns the model by 180 / scale degrees.
+void Scene3D::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint delta = event->pos() - ptrMousePosition;
+    const GLfloat rate = 180 / nSca;
+    xRot = GLfloat(xRot + double(rate * delta.y()) / height());
+    zRot = GLfloat(zRot + double(rate * delta.x()) / width());
+    ptrMousePosition = event->pos();
+    updateGL();
+}
+
+// One zoom step per event, whatever the size of the turn.
+void Scene3D::wheelEvent(QWheelEvent *event)
+{
+    const QPoint angle = event->angleDelta();
+    const int delta = angle.y() != 0 ? angle.y() : angle.x();
+    if (delta > 0)
+        scale_plus();
+    else if (delta < 0)
+        scale_minus();
+    updateGL();
+}
+
+void Scene3D::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Plus:
+        scale_plus();
+        break;
+    case Qt::Key_Equal:
+        scale_plus();
+        break;
+    case Qt::Key_Minus:
+        scale_minus();
+        break;
+    case Qt::Key_Up:
+        rotate_up();
+        break;
+    case Qt::Key_Down:
+        rotate_down();
+        break;
+    case Qt::Key_Left:
+        rotate_left();
+        break;
+    case Qt::Key_Right:
+        rotate_right();
+        break;
+    case Qt::Key_S:
+        translate_down();
+        break;
+    case Qt::Key_W:
+        translate_up();
+        break;
+    case Qt::Key_A:
+        translate_left();
+        break;
+    case Qt::Key_D:
+        translate_right();
+        break;
+    case Qt::Key_Q:
+        endisAntiAliasing();
+        break;
+    case Qt::Key_Space:
+        defaultScene();
+        break;
+    case Qt::Key_Escape:
+        close();
+        break;
+    case Qt::Key_T:
+        openroof_up();
+        break;
+    case Qt::Key_G:
+        openroof_down();
+        break;
+    case Qt::Key_R:
+        openroof_auto_up();
+        break;
+    case Qt::Key_F:
+        openroof_auto_down();
+        break;
+    default:
+        break;
+    }
+    updateGL();
+}
