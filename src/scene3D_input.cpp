@@ -36,62 +36,25 @@ void Scene3D::wheelEvent(QWheelEvent *event)
 void Scene3D::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_Plus:
-        scale_plus();
-        break;
-    case Qt::Key_Equal:
-        scale_plus();
-        break;
-    case Qt::Key_Minus:
-        scale_minus();
-        break;
-    case Qt::Key_Up:
-        rotate_up();
-        break;
-    case Qt::Key_Down:
-        rotate_down();
-        break;
-    case Qt::Key_Left:
-        rotate_left();
-        break;
-    case Qt::Key_Right:
-        rotate_right();
-        break;
-    case Qt::Key_S:
-        translate_down();
-        break;
-    case Qt::Key_W:
-        translate_up();
-        break;
-    case Qt::Key_A:
-        translate_left();
-        break;
-    case Qt::Key_D:
-        translate_right();
-        break;
-    case Qt::Key_Q:
-        endisAntiAliasing();
-        break;
-    case Qt::Key_Space:
-        defaultScene();
-        break;
-    case Qt::Key_Escape:
-        close();
-        break;
-    case Qt::Key_T:
-        openroof_up();
-        break;
-    case Qt::Key_G:
-        openroof_down();
-        break;
-    case Qt::Key_R:
-        openroof_auto_up();
-        break;
-    case Qt::Key_F:
-        openroof_auto_down();
-        break;
-    default:
-        break;
+    case Qt::Key_Plus: scale_plus(); break;
+    case Qt::Key_Equal: scale_plus(); break;
+    case Qt::Key_Minus: scale_minus(); break;
+    case Qt::Key_Up: rotate_up(); break;
+    case Qt::Key_Down: rotate_down(); break;
+    case Qt::Key_Left: rotate_left(); break;
+    case Qt::Key_Right: rotate_right(); break;
+    case Qt::Key_S: translate_down(); break;
+    case Qt::Key_W: translate_up(); break;
+    case Qt::Key_A: translate_left(); break;
+    case Qt::Key_D: translate_right(); break;
+    case Qt::Key_Q: endisAntiAliasing(); break;
+    case Qt::Key_Space: defaultScene(); break;
+    case Qt::Key_Escape: close(); break;
+    case Qt::Key_T: openroof_up(); break;
+    case Qt::Key_G: openroof_down(); break;
+    case Qt::Key_R: openroof_auto_up(); break;
+    case Qt::Key_F: openroof_auto_down(); break;
+    default: break;
     }
     updateGL();
 }
