@@ -74,10 +74,9 @@ void Scene3D::resizeGL(int nWidth, int nHeight)
     else
         glOrtho(-1.0, 1.0, -ratio, ratio, -10.0, 10.0);
 
-    // The projection works in logical pixels; the viewport is in device pixels, so a
-    // scaled display still gets the whole window.
-    const qreal dpr = devicePixelRatioF();
-    glViewport(0, 0, qRound(w * dpr), qRound(h * dpr));
+    // The toolkit hands this hook the size in device pixels, so on a scaled display the
+    // viewport covers the whole window; the projection depends only on the proportions.
+    glViewport(0, 0, w, h);
 }
 
 void Scene3D::paintGL()

@@ -1,0 +1,821 @@
+// The real widget under a display: keys, mouse and wheel through QTest, the frame read
+// back from the framebuffer.
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMatrix4x4>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWheelEvent>
+#include <QtTest>
+#include <chrono>
+#include <cmath>
+
+#include "scene3D.h"
+#include "texture.h"
+
+namespace {
+
+// Warnings seen since the last reset, so a test can insist on exactly one.
+QStringList warnings;
+QtMessageHandler previousHandler = nullptr;
+void countWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg)
+        warnings << message;
+    previousHandler(type, context, message);
+}
+
+// A clock pinned at 10:08:3x; the second is set by each test.
+model::ClockFields pinned = {30, 8, 10 * 5 + 8 / 12, 10};
+model::ClockFields pinnedClock()
+{
+    return pinned;
+}
+
+// A tick source that advances by a fixed step at every reading.
+long long fakeNow = 0;
+long long fakeStep = 16;
+long long fakeTick()
+{
+    return fakeNow += fakeStep;
+}
+
+bool near(QRgb a, QRgb b, int tolerance = 8)
+{
+    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance &&
+           qAbs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+bool dark(QRgb c)
+{
+    return qGray(c) < 100;
+}
+bool light(QRgb c)
+{
+    return qGray(c) > 200;
+}
+
+// The darkest and lightest pixel of the 3x3 block around a point.
+QRgb darkestAround(const QImage &image, QPointF p)
+{
+    QRgb best = qRgb(255, 255, 255);
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QRgb c = image.pixel(qRound(p.x()) + dx, qRound(p.y()) + dy);
+            if (qGray(c) < qGray(best))
+                best = c;
+        }
+    return best;
+}
+QRgb lightestAround(const QImage &image, QPointF p)
+{
+    QRgb best = qRgb(0, 0, 0);
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QRgb c = image.pixel(qRound(p.x()) + dx, qRound(p.y()) + dy);
+            if (qGray(c) > qGray(best))
+                best = c;
+        }
+    return best;
+}
+
+double distanceToSegment(QPointF p, QPointF a, QPointF b)
+{
+    const QPointF ab = b - a;
+    const double length2 = QPointF::dotProduct(ab, ab);
+    const double t = length2 > 0 ? qBound(0.0, QPointF::dotProduct(p - a, ab) / length2, 1.0) : 0;
+    const QPointF d = p - (a + t * ab);
+    return std::sqrt(QPointF::dotProduct(d, d));
+}
+
+void drag(QWidget &w, QPoint from, QPoint to)
+{
+    QTest::mousePress(&w, Qt::LeftButton, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &move);
+    QTest::mouseRelease(&w, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+void wheel(QWidget &w, int delta)
+{
+    const QPointF at(w.width() / 2, w.height() / 2);
+    QWheelEvent event(at, w.mapToGlobal(at.toPoint()), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&w, &event);
+}
+
+} // namespace
+
+class tst_Scene3D : public QObject
+{
+    Q_OBJECT
+
+    QString assets;
+
+    // A shown widget at the start view, its repaint timer stopped so that frames happen
+    // only when a test asks for them, and its clock pinned.
+    std::unique_ptr<Scene3D> makeScene(int width = 500, int height = 500)
+    {
+        auto w = std::make_unique<Scene3D>();
+        w->clockSource = pinnedClock;
+        w->setClockFields(pinned);
+        w->resize(width, height);
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w.get()))
+            return nullptr;
+        if (QTimer *timer = w->findChild<QTimer *>())
+            timer->stop();
+        return w;
+    }
+
+    static QImage frame(Scene3D &w)
+    {
+        w.updateGL();
+        return w.grabFrameBuffer();
+    }
+
+    // Where a vertex lands in the window, in logical pixels from the top-left.
+    static QPointF windowPoint(const Scene3D &w, int vertex)
+    {
+        const GLfloat *v = VertexArray[vertex];
+        return project(w, QVector3D(v[0], v[1], v[2]));
+    }
+    static QPointF project(const Scene3D &w, QVector3D stored)
+    {
+        QMatrix4x4 projection;
+        const float ratio = float(w.height()) / float(w.width());
+        if (w.width() >= w.height())
+            projection.ortho(-1 / ratio, 1 / ratio, -1, 1, -10, 10);
+        else
+            projection.ortho(-1, 1, -ratio, ratio, -10, 10);
+        QMatrix4x4 view;
+        view.scale(w.nSca);
+        view.translate(w.xTra, w.yTra, w.zTra);
+        view.rotate(w.xRot, 1, 0, 0);
+        view.rotate(w.yRot, 0, 1, 0);
+        view.rotate(w.zRot, 0, 0, 1);
+        const QVector3D ndc = (projection * view).map(stored);
+        return QPointF((ndc.x() + 1) / 2 * w.width(), (1 - ndc.y()) / 2 * w.height());
+    }
+
+    static void checkStartView(const Scene3D &w)
+    {
+        QCOMPARE(w.xRot, -90.0f);
+        QCOMPARE(w.yRot, 0.0f);
+        QCOMPARE(w.zRot, 0.0f);
+        QCOMPARE(w.xTra, 0.0f);
+        QCOMPARE(w.yTra, 0.0f);
+        QCOMPARE(w.zTra, 0.0f);
+        QCOMPARE(w.nSca, 0.2f);
+        QCOMPARE(w.nAni, 0.0f);
+        QCOMPARE(w.antiAliasing, false);
+        QCOMPARE(w.makean, true);
+    }
+
+private slots:
+    void initTestCase();
+    void init();
+    void startsAtTheStartView();
+    void keysDriveTheView_data();
+    void keysDriveTheView();
+    void everyKeyRepaintsOnce();
+    void wheelZoomsOneStepPerEvent();
+    void dragTurnsByHalfATurnPerScale();
+    void pressWithoutMoveDoesNothing();
+    void zoomStaysBoundedAndRecovers();
+    void escapeClosesTheWindow();
+    void lidStepsClampAndShiftTheView();
+    void lidAnimationsFollowTheTicks();
+    void lidOpensInAboutThreeRealSeconds();
+    void antialiasingDrawsTheFigureThirteenTimes();
+    void framesRestoreTheirTemporaryState();
+    void spaceRestoresTheStartView();
+    void projectionKeepsProportions();
+    void zeroSizedWindowKeepsAValidProjection();
+    void highDpiViewportCoversTheWindow();
+    void digitsAreDrawnStrokeByStroke();
+    void colonDotsBlinkWithTheSeconds();
+    void pictureIsUprightOnTheOpenLid();
+    void pictureDoesNotTintTheBody();
+    void missingPictureWarnsOnceAndDrawsTheRest();
+    void badPicturesAreRefused();
+    void framesLeaveNoGlError();
+};
+
+void tst_Scene3D::initTestCase()
+{
+    {
+        Scene3D probe;
+        if (!probe.isValid())
+            QSKIP("no OpenGL context");
+    }
+    previousHandler = qInstallMessageHandler(countWarnings);
+    assets = QFINDTESTDATA("../assets/nqw.bmp");
+    QVERIFY2(!assets.isEmpty(), "the screen picture is missing");
+    assets = QFileInfo(assets).absolutePath();
+}
+
+void tst_Scene3D::init()
+{
+    QVERIFY(QDir::setCurrent(assets));
+    warnings.clear();
+    fakeNow = 0;
+    fakeStep = 16;
+    pinned = {30, 8, 10 * 5 + 8 / 12, 10};
+}
+
+void tst_Scene3D::startsAtTheStartView()
+{
+    Scene3D w;
+    checkStartView(w);
+    QCOMPARE(w.ptrMousePosition, QPoint(0, 0));
+    const auto timers = w.findChildren<QTimer *>();
+    QCOMPARE(timers.size(), 1);
+    QCOMPARE(timers.first()->interval(), 1000);
+    QVERIFY(timers.first()->isActive());
+
+    // The repaint timer alone keeps drawing.
+    w.clockSource = pinnedClock;
+    w.resize(500, 500);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const auto before = w.figureDrawings();
+    QTRY_VERIFY_WITH_TIMEOUT(w.figureDrawings() >= before + 2, 5000);
+
+    timers.first()->stop();
+    const QImage image = frame(w);
+    QCOMPARE(image.size(), QSize(500, 500));
+    QVERIFY(near(image.pixel(5, 5), qRgb(255, 255, 255)));
+    QVERIFY(near(image.pixel(495, 495), qRgb(255, 255, 255)));
+
+    // Closed, at scale 0.2, the 2-by-4 body spans 100 by 200 pixels about the centre.
+    const QPointF far = windowPoint(w, 2), hinge = windowPoint(w, 6);
+    QVERIFY(qAbs(far.x() - 200) < 0.5 && qAbs(far.y() - 350) < 0.5);
+    QVERIFY(qAbs(hinge.x() - 300) < 0.5 && qAbs(hinge.y() - 150) < 0.5);
+    QVERIFY(!light(image.pixel(210, 250)));
+    QVERIFY(!light(image.pixel(290, 250)));
+    QVERIFY(!light(image.pixel(250, 160)));
+    QVERIFY(!light(image.pixel(250, 340)));
+    QVERIFY(light(image.pixel(190, 250)));
+    QVERIFY(light(image.pixel(310, 250)));
+    QVERIFY(light(image.pixel(250, 140)));
+    QVERIFY(light(image.pixel(250, 360)));
+}
+
+void tst_Scene3D::keysDriveTheView_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("member");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("plus") << int(Qt::Key_Plus) << "nSca" << double(GLfloat(0.2f * 1.1));
+    QTest::newRow("equal") << int(Qt::Key_Equal) << "nSca" << double(GLfloat(0.2f * 1.1));
+    QTest::newRow("minus") << int(Qt::Key_Minus) << "nSca" << double(GLfloat(0.2f / 1.1));
+    QTest::newRow("up") << int(Qt::Key_Up) << "xRot" << -89.0;
+    QTest::newRow("down") << int(Qt::Key_Down) << "xRot" << -91.0;
+    QTest::newRow("left") << int(Qt::Key_Left) << "zRot" << 1.0;
+    QTest::newRow("right") << int(Qt::Key_Right) << "zRot" << -1.0;
+    QTest::newRow("S") << int(Qt::Key_S) << "yTra" << double(GLfloat(-0.05));
+    QTest::newRow("W") << int(Qt::Key_W) << "yTra" << double(GLfloat(0.05));
+    QTest::newRow("A") << int(Qt::Key_A) << "xTra" << double(GLfloat(-0.05));
+    QTest::newRow("D") << int(Qt::Key_D) << "xTra" << double(GLfloat(0.05));
+    QTest::newRow("Q") << int(Qt::Key_Q) << "antiAliasing" << 1.0;
+    QTest::newRow("T") << int(Qt::Key_T) << "nAni" << double(GLfloat(0.03));
+    QTest::newRow("G") << int(Qt::Key_G) << "nAni" << 0.0;
+    QTest::newRow("X unmapped") << int(Qt::Key_X) << "" << 0.0;
+}
+
+void tst_Scene3D::keysDriveTheView()
+{
+    QFETCH(int, key);
+    QFETCH(QString, member);
+    QFETCH(double, expected);
+    auto w = makeScene();
+    QVERIFY(w);
+    QTest::keyClick(w.get(), Qt::Key(key));
+
+    const QMap<QString, double> state = {
+        {"xRot", w->xRot}, {"yRot", w->yRot}, {"zRot", w->zRot},
+        {"xTra", w->xTra}, {"yTra", w->yTra}, {"zTra", w->zTra},
+        {"nSca", w->nSca}, {"nAni", w->nAni}, {"antiAliasing", w->antiAliasing ? 1.0 : 0.0},
+    };
+    const QMap<QString, double> start = {
+        {"xRot", -90},
+        {"yRot", 0},
+        {"zRot", 0},
+        {"xTra", 0},
+        {"yTra", 0},
+        {"zTra", 0},
+        {"nSca", double(0.2f)},
+        {"nAni", 0},
+        {"antiAliasing", 0},
+    };
+    for (auto it = state.cbegin(); it != state.cend(); ++it) {
+        // T also shifts the view down a step to keep the opening lid in the window.
+        if (key == Qt::Key_T && it.key() == "yTra") {
+            QCOMPARE(it.value(), double(GLfloat(-0.01)));
+            continue;
+        }
+        const double want = it.key() == member ? expected : start[it.key()];
+        QVERIFY2(it.value() == want, qPrintable(QString("%1 is %2, expected %3")
+                                                    .arg(it.key())
+                                                    .arg(it.value(), 0, 'g', 9)
+                                                    .arg(want, 0, 'g', 9)));
+    }
+    QCOMPARE(w->isVisible(), true);
+}
+
+void tst_Scene3D::everyKeyRepaintsOnce()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    // One frame from the handler; a lid step renders one more of its own.
+    const QList<QPair<Qt::Key, int>> keys = {
+        {Qt::Key_X, 1}, {Qt::Key_Plus, 1}, {Qt::Key_Up, 1},    {Qt::Key_W, 1},
+        {Qt::Key_T, 2}, {Qt::Key_G, 2},    {Qt::Key_Space, 2},
+    };
+    for (const auto &[key, frames] : keys) {
+        const auto before = w->figureDrawings();
+        QTest::keyClick(w.get(), key);
+        QCOMPARE(w->figureDrawings() - before, (unsigned long long)frames);
+    }
+}
+
+void tst_Scene3D::wheelZoomsOneStepPerEvent()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    auto before = w->figureDrawings();
+    wheel(*w, 120);
+    QCOMPARE(w->nSca, GLfloat(0.2f * 1.1));
+    QCOMPARE(w->figureDrawings(), before + 1);
+    wheel(*w, -240);
+    QCOMPARE(w->nSca, GLfloat(GLfloat(0.2f * 1.1) / 1.1));
+    QVERIFY(qAbs(w->nSca - 0.2f) < 1e-7f);
+    before = w->figureDrawings();
+    wheel(*w, 0);
+    QCOMPARE(w->nSca, GLfloat(GLfloat(0.2f * 1.1) / 1.1));
+    QCOMPARE(w->figureDrawings(), before + 1);
+}
+
+void tst_Scene3D::dragTurnsByHalfATurnPerScale()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    drag(*w, QPoint(250, 250), QPoint(250, 260));
+    QCOMPARE(w->xRot, -72.0f);
+    QCOMPARE(w->zRot, 0.0f);
+    QCOMPARE(w->ptrMousePosition, QPoint(250, 260));
+
+    // Sideways turns about z: 50 pixels of 500 at scale 0.2 is 90 degrees.
+    drag(*w, QPoint(100, 100), QPoint(150, 100));
+    QCOMPARE(w->zRot, 90.0f);
+    QCOMPARE(w->xRot, -72.0f);
+}
+
+void tst_Scene3D::pressWithoutMoveDoesNothing()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    const auto before = w->figureDrawings();
+    QTest::mousePress(w.get(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 70));
+    QCOMPARE(w->ptrMousePosition, QPoint(40, 70));
+    QCOMPARE(w->figureDrawings(), before);
+    QTest::mouseRelease(w.get(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 70));
+    checkStartView(*w);
+}
+
+void tst_Scene3D::zoomStaysBoundedAndRecovers()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    for (int i = 0; i < 2000; ++i)
+        w->scale_minus();
+    QVERIFY(w->nSca > 0 && std::isfinite(w->nSca));
+    drag(*w, QPoint(250, 250), QPoint(250, 251));
+    QVERIFY(std::isfinite(w->xRot));
+    for (int i = 0; i < 4000; ++i)
+        w->scale_plus();
+    QVERIFY(std::isfinite(w->nSca));
+    // Zooming back from the bound returns to an ordinary size.
+    while (w->nSca > 0.2f)
+        w->scale_minus();
+    QVERIFY(w->nSca > 0.18f);
+}
+
+void tst_Scene3D::escapeClosesTheWindow()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    QVERIFY(w->isVisible());
+    QTest::keyClick(w.get(), Qt::Key_Escape);
+    QVERIFY(!w->isVisible());
+}
+
+void tst_Scene3D::lidStepsClampAndShiftTheView()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    for (int i = 0; i < 100; ++i)
+        w->openroof_up();
+    QVERIFY(w->nAni < 3.0f && w->nAni > 2.99f);
+    QVERIFY(qAbs(w->yTra + 1.0f) < 1e-4f);
+    const GLfloat yTra = w->yTra;
+    w->openroof_up();
+    QCOMPARE(w->nAni, 3.0f);
+    QCOMPARE(w->yTra, yTra);
+    // The lid's free end is past the hinge now.
+    QVERIFY(VertexArray[12][Y] > 4.9f);
+
+    w->defaultScene();
+    const auto before = w->figureDrawings();
+    w->openroof_down();
+    QCOMPARE(w->nAni, 0.0f);
+    QCOMPARE(w->yTra, 0.0f);
+    QCOMPARE(w->figureDrawings(), before + 1);
+}
+
+void tst_Scene3D::lidAnimationsFollowTheTicks()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    w->tick = fakeTick;
+
+    // Each frame reads the clock once; the first two readings make the start.
+    fakeStep = 20;
+    auto before = w->figureDrawings();
+    w->openroof_auto_up();
+    const auto opening = w->figureDrawings() - before;
+    QVERIFY(w->nAni <= 3.0f && w->nAni > 2.97f);
+    QCOMPARE(opening, 150ull); // angles 0.02 .. 3.00 in steps of 0.02
+    QVERIFY(qAbs(w->yTra + 0.0005f * opening) < 1e-4f);
+
+    // The closing's end is fixed one reading after its start, so its angles run 3.02, then
+    // 2.98 down to 0.00.
+    const GLfloat openYTra = w->yTra;
+    before = w->figureDrawings();
+    w->openroof_auto_down();
+    const auto closing = w->figureDrawings() - before;
+    QCOMPARE(w->nAni, 0.0f);
+    QCOMPARE(closing, 151ull);
+    QVERIFY(qAbs(w->yTra - (openYTra + 0.0005f * closing)) < 1e-4f);
+
+    // Closing a closed lid renders 0.001, then -0.001 clamped to 0 without a shift.
+    const GLfloat closedYTra = w->yTra;
+    fakeStep = 1;
+    before = w->figureDrawings();
+    w->openroof_auto_down();
+    QCOMPARE(w->figureDrawings() - before, 2ull);
+    QCOMPARE(w->nAni, 0.0f);
+    QCOMPARE(w->yTra, GLfloat(closedYTra + 0.0005));
+}
+
+void tst_Scene3D::lidOpensInAboutThreeRealSeconds()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    const auto start = std::chrono::steady_clock::now();
+    QTest::keyClick(w.get(), Qt::Key_R);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    QVERIFY2(seconds > 2.95 && seconds < 4.0, qPrintable(QString::number(seconds)));
+    QVERIFY(w->nAni > 2.9f && w->nAni <= 3.0f);
+}
+
+void tst_Scene3D::antialiasingDrawsTheFigureThirteenTimes()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    auto before = w->figureDrawings();
+    w->updateGL();
+    QCOMPARE(w->figureDrawings() - before, 1ull);
+
+    QTest::keyClick(w.get(), Qt::Key_Q);
+    QVERIFY(w->antiAliasing);
+    w->makeCurrent();
+    QVERIFY(glIsEnabled(GL_LINE_SMOOTH));
+    before = w->figureDrawings();
+    w->updateGL();
+    QCOMPARE(w->figureDrawings() - before, 13ull);
+    QVERIFY(w->makean);
+
+    QTest::keyClick(w.get(), Qt::Key_Q);
+    w->makeCurrent();
+    QVERIFY(!glIsEnabled(GL_LINE_SMOOTH));
+    before = w->figureDrawings();
+    w->updateGL();
+    QCOMPARE(w->figureDrawings() - before, 1ull);
+}
+
+void tst_Scene3D::framesRestoreTheirTemporaryState()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    QTest::keyClick(w.get(), Qt::Key_Q);
+    for (int i = 0; i < 3; ++i) {
+        w->updateGL();
+        QVERIFY(w->makean);
+        for (int v : {11, 30}) {
+            QCOMPARE(ColorArray[v][0], 0.0f);
+            QCOMPARE(ColorArray[v][1], 0.0f);
+            QCOMPARE(ColorArray[v][2], 0.0f);
+            QCOMPARE(ColorArray[v][3], 1.0f);
+        }
+    }
+    w->makeCurrent();
+    QVERIFY(glIsEnabled(GL_LIGHTING) == GL_FALSE);
+    QVERIFY(glIsEnabled(GL_BLEND) == GL_FALSE);
+    QVERIFY(glIsEnabled(GL_TEXTURE_2D) == GL_FALSE);
+    GLint depthFunc = 0;
+    glGetIntegerv(GL_DEPTH_FUNC, &depthFunc);
+    QCOMPARE(depthFunc, GLint(GL_LESS));
+}
+
+void tst_Scene3D::spaceRestoresTheStartView()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    const QImage start = frame(*w);
+    for (Qt::Key key : {Qt::Key_T, Qt::Key_T, Qt::Key_Q, Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Up,
+                        Qt::Key_Left, Qt::Key_A, Qt::Key_W})
+        QTest::keyClick(w.get(), key);
+    w->openroof_auto_up();
+    QVERIFY(w->nAni > 2.9f);
+    QVERIFY(frame(*w) != start);
+
+    QTest::keyClick(w.get(), Qt::Key_Space);
+    checkStartView(*w);
+    w->makeCurrent();
+    QVERIFY(!glIsEnabled(GL_LINE_SMOOTH));
+    const auto before = w->figureDrawings();
+    QCOMPARE(frame(*w), start);
+    QCOMPARE(w->figureDrawings() - before, 1ull);
+}
+
+void tst_Scene3D::projectionKeepsProportions()
+{
+    struct Case {
+        QSize size;
+        double halfWidth, halfHeight;
+    };
+    for (const Case &c : {Case{{500, 500}, 1, 1}, Case{{800, 400}, 2, 1}, Case{{400, 800}, 1, 2}}) {
+        auto w = makeScene(c.size.width(), c.size.height());
+        QVERIFY(w);
+        QCOMPARE(w->size(), c.size);
+        w->makeCurrent();
+        GLdouble m[16];
+        glGetDoublev(GL_PROJECTION_MATRIX, m);
+        QVERIFY(qAbs(m[0] - 1 / c.halfWidth) < 1e-6);
+        QVERIFY(qAbs(m[5] - 1 / c.halfHeight) < 1e-6);
+        QVERIFY(qAbs(m[10] + 0.1) < 1e-6);
+    }
+}
+
+void tst_Scene3D::zeroSizedWindowKeepsAValidProjection()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    w->makeCurrent();
+    for (QSize size : {QSize(0, 0), QSize(0, 300), QSize(300, 0)}) {
+        w->resizeGL(size.width(), size.height());
+        GLdouble m[16];
+        glGetDoublev(GL_PROJECTION_MATRIX, m);
+        for (double x : m)
+            QVERIFY(std::isfinite(x));
+        QVERIFY(m[0] != 0 && m[5] != 0);
+    }
+    QCOMPARE(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+void tst_Scene3D::highDpiViewportCoversTheWindow()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    const qreal dpr = w->devicePixelRatioF();
+    if (dpr == 1.0)
+        QSKIP("needs a scaled display (QT_SCALE_FACTOR=2)");
+    w->makeCurrent();
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    QCOMPARE(viewport[2], qRound(500 * dpr));
+    QCOMPARE(viewport[3], qRound(500 * dpr));
+    const QImage image = frame(*w);
+    QCOMPARE(image.size(), QSize(qRound(500 * dpr), qRound(500 * dpr)));
+    // The closed phone is centred and full size: 200..300 across, 150..350 down.
+    const auto at = [&](double x, double y) {
+        return image.pixel(qRound(x * dpr), qRound(y * dpr));
+    };
+    QVERIFY(!light(at(210, 250)) && !light(at(290, 250)));
+    QVERIFY(light(at(190, 250)) && light(at(310, 250)));
+    QVERIFY(!light(at(250, 160)) && !light(at(250, 340)));
+    QVERIFY(light(at(250, 140)) && light(at(250, 360)));
+}
+
+void tst_Scene3D::digitsAreDrawnStrokeByStroke()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    // Large enough that a cell is about 25 by 85 pixels.
+    w->nSca = 1.0f;
+    for (auto time : {model::ClockFields{9, 5, 0, 13}, model::ClockFields{47, 36, 0, 20},
+                      model::ClockFields{0, 0, 0, 0}, model::ClockFields{59, 59, 0, 23},
+                      model::ClockFields{22, 41, 0, 8}}) {
+        pinned = time;
+        const QImage image = frame(*w);
+        const int digits[6] = {time.hou / 10, time.hou % 10, time.min / 10,
+                               time.min % 10, time.sec / 10, time.sec % 10};
+        const int bases[6] = {45, 51, 59, 65, 73, 79};
+        for (int cell = 0; cell < 6; ++cell) {
+            QPointF corner[6];
+            for (int p = 0; p < 6; ++p)
+                corner[p] = windowPoint(*w, bases[cell] + p);
+            // Probe along every stroke any digit can have; a probe on one of this digit's
+            // strokes must be dark, one well away from all of them must be light.
+            for (int a = 0; a < 6; ++a)
+                for (int b = a + 1; b < 6; ++b)
+                    for (double t : {0.25, 0.5, 0.75}) {
+                        const QPointF probe = corner[a] + t * (corner[b] - corner[a]);
+                        double nearest = 1e9;
+                        for (const auto &stroke : model::kGlyphs[digits[cell]])
+                            nearest = qMin(nearest, distanceToSegment(probe, corner[stroke[0]],
+                                                                      corner[stroke[1]]));
+                        const QString where = QString("digit %1 in cell %2, stroke %3-%4 at %5")
+                                                  .arg(digits[cell])
+                                                  .arg(cell)
+                                                  .arg(a)
+                                                  .arg(b)
+                                                  .arg(t);
+                        if (nearest < 0.3)
+                            QVERIFY2(dark(darkestAround(image, probe)), qPrintable(where));
+                        else if (nearest > 4)
+                            QVERIFY2(light(lightestAround(image, probe)), qPrintable(where));
+                    }
+        }
+    }
+}
+
+void tst_Scene3D::colonDotsBlinkWithTheSeconds()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    w->nSca = 1.0f;
+    for (int second : {30, 31, 0, 59}) {
+        pinned.sec = second;
+        const QImage image = frame(*w);
+        for (int v : {57, 58, 71, 72}) {
+            const QRgb c = darkestAround(image, windowPoint(*w, v));
+            QVERIFY2(second % 2 ? light(c) : dark(c),
+                     qPrintable(QString("dot %1 at second %2").arg(v).arg(second)));
+            QCOMPARE(ColorArray[v][0], GLfloat(second % 2));
+            QCOMPARE(ColorArray[v][3], 1.0f);
+        }
+    }
+}
+
+void tst_Scene3D::pictureIsUprightOnTheOpenLid()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    w->nAni = 3.0f;
+    const QImage image = frame(*w);
+    // Picture corners: (s, t) = (0, 0) at vertex 32, (1, 0) at 31, (0, 1) at 33.
+    const QPointF origin = windowPoint(*w, 32);
+    const QPointF sAxis = windowPoint(*w, 31) - origin;
+    const QPointF tAxis = windowPoint(*w, 33) - origin;
+    // The translucent overlay over the lid's inner face tints what lies under it.
+    const auto tinted = [](QRgb c) {
+        return qRgb(qRound(0.8 * qRed(c)), qRound(0.8 * qGreen(c)),
+                    qRound(0.8 * qBlue(c) + 0.2 * 127.5));
+    };
+    struct Mark {
+        double s, t;
+        QRgb colour;
+        const char *name;
+    };
+    const Mark marks[] = {{0.12, 0.88, qRgb(0xe0, 0x1e, 0x1e), "red top-left"},
+                          {0.88, 0.88, qRgb(0x1e, 0x3c, 0xe6), "blue top-right"},
+                          {0.12, 0.12, qRgb(0x1e, 0xb4, 0x3c), "green bottom-left"},
+                          {0.88, 0.12, qRgb(0xf0, 0xe6, 0x0a), "yellow bottom-right"}};
+    for (const Mark &m : marks) {
+        const QPointF p = origin + m.s * sAxis + m.t * tAxis;
+        const QRgb seen = image.pixel(p.toPoint());
+        QVERIFY2(near(seen, tinted(m.colour), 12),
+                 qPrintable(QString("%1 at (%2, %3) is #%4")
+                                .arg(m.name)
+                                .arg(p.x())
+                                .arg(p.y())
+                                .arg(seen & 0xffffff, 6, 16, QChar('0'))));
+    }
+    // Upright: the picture's top (its far edge) is higher in the window than its bottom.
+    QVERIFY(tAxis.y() < 0);
+    QVERIFY(sAxis.x() > 0);
+}
+
+void tst_Scene3D::pictureDoesNotTintTheBody()
+{
+    // The same closed phone with and without a picture, from the front and turned: the
+    // screen is hidden inside, so every pixel must be the same.
+    QTemporaryDir empty;
+    QVERIFY(empty.isValid());
+    for (GLfloat zRot : {0.0f, 35.0f}) {
+        QImage with, without;
+        for (bool picture : {true, false}) {
+            QVERIFY(QDir::setCurrent(picture ? assets : empty.path()));
+            auto w = makeScene();
+            QVERIFY(w);
+            w->zRot = zRot;
+            w->xRot = -70;
+            frame(*w); // texturing used to stay on from the second drawing on
+            (picture ? with : without) = frame(*w);
+            QCOMPARE(w->texture != 0, picture);
+        }
+        QCOMPARE(with.size(), without.size());
+        int differing = 0;
+        for (int y = 0; y < with.height(); ++y)
+            for (int x = 0; x < with.width(); ++x)
+                differing += with.pixel(x, y) != without.pixel(x, y);
+        QCOMPARE(differing, 0);
+    }
+}
+
+void tst_Scene3D::missingPictureWarnsOnceAndDrawsTheRest()
+{
+    QTemporaryDir empty;
+    QVERIFY(empty.isValid());
+    QVERIFY(QDir::setCurrent(empty.path()));
+    auto w = makeScene();
+    QVERIFY(w);
+    QImage image;
+    for (int i = 0; i < 3; ++i)
+        image = frame(*w);
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.first().contains("nqw.bmp"));
+    QVERIFY(warnings.first().contains(QDir::currentPath()));
+    QCOMPARE(w->texture, 0u);
+    QVERIFY(!light(image.pixel(210, 250)));
+    w->makeCurrent();
+    QVERIFY(glIsEnabled(GL_LIGHTING) == GL_FALSE);
+    QCOMPARE(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+void tst_Scene3D::badPicturesAreRefused()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto path = [&](const char *name) { return dir.filePath(name); };
+    const auto write = [&](const char *name, const QByteArray &bytes) {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), qint64(bytes.size()));
+    };
+
+    QFile good(assets + "/nqw.bmp");
+    QVERIFY(good.open(QIODevice::ReadOnly));
+    const QByteArray bmp = good.readAll();
+
+    write("empty", QByteArray());
+    write("noise",
+          QByteArray::fromHex("7f45deadbeef0011223344556677889900aabbccddeeff").repeated(50));
+    write("truncated", bmp.left(bmp.size() / 2));
+    QByteArray huge = bmp.left(54);
+    const qint32 side = 100000;
+    const QByteArray sideBytes(reinterpret_cast<const char *>(&side), 4);
+    huge.replace(18, 4, sideBytes).replace(22, 4, sideBytes);
+    write("huge", huge);
+    QVERIFY(QDir(dir.path()).mkdir("directory"));
+
+    for (const char *name : {"missing", "empty", "noise", "truncated", "huge", "directory"}) {
+        warnings.clear();
+        QVERIFY2(loadScreenPicture(path(name)).isNull(), name);
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY(warnings.first().contains(path(name)));
+    }
+
+    // The format comes from the contents, not the name.
+    QImage picture;
+    QVERIFY(picture.load(assets + "/nqw.bmp"));
+    QVERIFY(picture.save(path("png.bmp"), "PNG"));
+    warnings.clear();
+    const QImage png = loadScreenPicture(path("png.bmp"));
+    QCOMPARE(png.size(), QSize(256, 256));
+    QCOMPARE(png.pixel(10, 10), picture.pixel(10, 10));
+    QVERIFY(warnings.isEmpty());
+}
+
+void tst_Scene3D::framesLeaveNoGlError()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    w->makeCurrent();
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    for (Qt::Key key : {Qt::Key_T, Qt::Key_Q, Qt::Key_Plus, Qt::Key_Left, Qt::Key_Space}) {
+        QTest::keyClick(w.get(), key);
+        w->makeCurrent();
+        QCOMPARE(glGetError(), GLenum(GL_NO_ERROR));
+    }
+}
+
+QTEST_MAIN(tst_Scene3D)
+#include "tst_scene3D.moc"
