@@ -29,3 +29,12 @@ configure_and_build() {
     cmake -S "$VELKAR_ROOT" -B "$dir" "$@" >/dev/null
     cmake --build "$dir" -j "$(nproc)"
 }
+
+# Fails, naming each place, when a tracked C++ file is not as clang-format (with the
+# project's .clang-format) would write it. Run it before building so drift stops the test.
+check_format() {
+    local files=()
+    mapfile -t files < <(git -C "$VELKAR_ROOT" ls-files -- '*.cpp' '*.h')
+    [ ${#files[@]} -eq 0 ] && return 0
+    (cd "$VELKAR_ROOT" && clang-format --dry-run --Werror "${files[@]}")
+}
