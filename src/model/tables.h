@@ -20,15 +20,15 @@ extern GLfloat VertexArray[kVertexCount][3];
 extern GLfloat ColorArray[kVertexCount][4];
 
 // Index tables, named after their primitive's size; all start zeroed.
-extern GLubyte Array4[50][4];      // lit quads
-extern GLubyte Array4d[40][4];     // unlit quads
-extern GLubyte Array18[4][19];     // ring polygons: 18 points and the first again
-extern GLubyte Array4m[10][4];     // translucent overlay quads
-extern GLubyte IndexArray[70][2];  // outlines
-extern GLubyte PointsHo[12];       // dial marks
-extern GLubyte ArrayNum[34][2];    // digit strokes (pairs 0-29) and colon dots (pairs 30-31)
-extern GLubyte ArrayAn[4][4];      // hour and minute hand quads (rows 0-1)
-extern GLubyte secStr[2];          // second hand line
+extern GLubyte Array4[50][4];     // lit quads
+extern GLubyte Array4d[40][4];    // unlit quads
+extern GLubyte Array18[4][19];    // ring polygons: 18 points and the first again
+extern GLubyte Array4m[10][4];    // translucent overlay quads
+extern GLubyte IndexArray[70][2]; // outlines
+extern GLubyte PointsHo[12];      // dial marks
+extern GLubyte ArrayNum[34][2];   // digit strokes (pairs 0-29) and colon dots (pairs 30-31)
+extern GLubyte ArrayAn[4][4];     // hour and minute hand quads (rows 0-1)
+extern GLubyte secStr[2];         // second hand line
 
 namespace model {
 
@@ -57,10 +57,10 @@ void putHinged(int v, double x, double r, double a, double nAni);
 // Writes vertices 0-246 for the lid angle and the clock fields; never touches 247-249.
 void buildVertices(double nAni, int sec, int min, int min12);
 // The parts of the phone, each writing its own vertex ranges.
-void buildBody();                                            // 0-10, 19-23, 28-30, 35-44, 85-130
-void buildLid(double nAni);                                  // 11-18, 24-27, 31-34, 45-84
+void buildBody();                                              // 0-10, 19-23, 28-30, 35-44, 85-130
+void buildLid(double nAni);                                    // 11-18, 24-27, 31-34, 45-84
 void buildClockFace(double nAni, int sec, int min, int min12); // 155-174
-void buildDetails();                                         // 131-154, 175-246
+void buildDetails();                                           // 131-154, 175-246
 
 // The screen quad's corners (vertices 31-34) for a lid angle, as the vertex build places them.
 struct Point3 {
