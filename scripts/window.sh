@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers for scripts that drive velkar's window on an X display (scripts/with-xvfb gives
 # them a private one): find the window, press keys, take screenshots, look for the screen
 # picture. Source it; do not run it.
@@ -11,8 +12,9 @@ PICTURE_BLUE='#1e3ce6'
 # The screen texture is lit, so its colours reach the window darker than in the file.
 PICTURE_FUZZ=12%
 # Fewest pixels of each corner colour that count as "the picture is shown". In a 500x500
-# window the open screen shows about 500 of each; a closed phone shows none.
-PICTURE_MIN_PIXELS=200
+# window the open screen shows 500-650 of each; a closed phone shows none, and an open
+# one without its picture about 150 red (the second hand) and no blue.
+PICTURE_MIN_PIXELS=300
 
 # wait_for_window SECONDS: prints the id of velkar's window once it is mapped.
 wait_for_window() {
