@@ -16,6 +16,7 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include "heap.h"
 #include "scene3D.h"
 
 #ifdef VELKAR_BENCH_ALLOCS
@@ -158,6 +159,7 @@ int SceneBench::runMode(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    tuneHeapForFrames(); // as velkar's own main does
     QApplication app(argc, argv);
     return SceneBench::runMode(argc, argv);
 }

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "heap.h"
 #include "scene3D.h"
 
 int qMain(int argc, char **argv)
@@ -14,5 +15,6 @@ int qMain(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    tuneHeapForFrames();
     return qMain(argc, argv);
 }

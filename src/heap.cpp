@@ -1,0 +1,14 @@
+#include "heap.h"
+
+#include <malloc.h>
+
+// Every antialiased frame makes Mesa's llvmpipe allocate and free upload buffers of about a
+// megabyte. With glibc's default thresholds each free at the top of the heap trimmed those
+// pages back to the system and the next draw faulted them in again: about 3000 page faults
+// per frame, most of the frame's time. Fixed thresholds keep freed memory for reuse (the
+// dynamic ones are also disabled by setting them).
+void tuneHeapForFrames()
+{
+    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024); // the largest glibc accepts
+    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+}
