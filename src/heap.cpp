@@ -1,6 +1,20 @@
 #include "heap.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <malloc.h>
+
+namespace {
+
+// A threshold given in GLIBC_TUNABLES is the user's choice (the soak test fixes both low to
+// watch for leaks) and is left as it is.
+bool tunedByUser(const char *tunable)
+{
+    const char *tunables = std::getenv("GLIBC_TUNABLES");
+    return tunables && std::strstr(tunables, tunable);
+}
+
+} // namespace
 
 // Every antialiased frame makes Mesa's llvmpipe allocate and free upload buffers of about a
 // megabyte. With glibc's default thresholds each free at the top of the heap trimmed those
@@ -9,6 +23,8 @@
 // dynamic ones are also disabled by setting them).
 void tuneHeapForFrames()
 {
-    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024); // the largest glibc accepts
-    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+    if (!tunedByUser("glibc.malloc.mmap_threshold"))
+        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024); // the largest glibc accepts
+    if (!tunedByUser("glibc.malloc.trim_threshold"))
+        mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
 }
