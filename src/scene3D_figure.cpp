@@ -1,4 +1,5 @@
 // One drawing of the whole phone from the model tables.
+#include "mipmaps.h"
 #include "scene3D.h"
 #include "texture.h"
 
@@ -63,8 +64,13 @@ void Scene3D::bindScreenTexture()
     if (!textureTried) {
         textureTried = true;
         const QImage picture = loadScreenPicture("nqw.bmp");
-        if (!picture.isNull())
-            texture = bindTexture(picture, GL_TEXTURE_2D, GL_RGBA);
+        if (!picture.isNull()) {
+            // Qt's default options less MipmapBindOption: the levels are built on the CPU.
+            texture = bindTexture(picture, GL_TEXTURE_2D, GL_RGBA,
+                                  QGLContext::LinearFilteringBindOption |
+                                      QGLContext::InvertedYBindOption);
+            buildMipmaps();
+        }
     }
     glBindTexture(GL_TEXTURE_2D, texture);
 }

@@ -1,0 +1,82 @@
+// The screen picture's mipmap levels, halved on the CPU: no window, no GL context.
+#include <QtTest>
+
+#include "mipmaps.h"
+
+namespace {
+
+using Texels = std::vector<unsigned char>;
+
+// A picture whose every texel is the given RGBA.
+Texels uniform(int width, int height, std::initializer_list<unsigned char> rgba)
+{
+    Texels t;
+    for (int i = 0; i < width * height; ++i)
+        t.insert(t.end(), rgba);
+    return t;
+}
+
+} // namespace
+
+class tst_Mipmaps : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void blockBecomesItsRoundedMean();
+    void blocksStaySeparate();
+    void sideOfOneStaysOne();
+    void oddSideDropsItsLastTexel();
+    void chainEndsInOneTexelOfTheSameColour();
+};
+
+void tst_Mipmaps::blockBecomesItsRoundedMean()
+{
+    // Per channel: 10,20,30,40 -> 25; 0,0,1,1 -> 0.5 rounds up; 0,0,0,1 -> 0.25 rounds down.
+    const Texels level = {10, 0, 0, 255, 20, 0, 0, 255, 30, 1, 0, 255, 40, 1, 1, 255};
+    QCOMPARE(halveRgba(level, 2, 2), (Texels{25, 1, 0, 255}));
+}
+
+void tst_Mipmaps::blocksStaySeparate()
+{
+    // A 4x2 picture, black on the left half and white on the right.
+    Texels level;
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 4; ++x)
+            level.insert(level.end(), 4, x < 2 ? 0 : 255);
+    QCOMPARE(halveRgba(level, 4, 2), (Texels{0, 0, 0, 0, 255, 255, 255, 255}));
+}
+
+void tst_Mipmaps::sideOfOneStaysOne()
+{
+    // 1x4: rows pair up, 0 and 100 -> 50, 200 and 200 -> 200.
+    const Texels level = {0, 0, 0, 0, 100, 100, 100, 100, 200, 200, 200, 200, 200, 200, 200, 200};
+    QCOMPARE(halveRgba(level, 1, 4), (Texels{50, 50, 50, 50, 200, 200, 200, 200}));
+}
+
+void tst_Mipmaps::oddSideDropsItsLastTexel()
+{
+    // 3x3 -> 1x1 from the top-left 2x2 only; the last column and row (255) are dropped.
+    Texels level = uniform(3, 3, {255, 255, 255, 255});
+    for (int i : {0, 1, 3, 4})
+        std::fill_n(level.begin() + 4 * i, 4, 8);
+    QCOMPARE(halveRgba(level, 3, 3), (Texels{8, 8, 8, 8}));
+}
+
+void tst_Mipmaps::chainEndsInOneTexelOfTheSameColour()
+{
+    Texels level = uniform(256, 128, {12, 34, 56, 255});
+    int width = 256, height = 128, levels = 0;
+    while (width > 1 || height > 1) {
+        level = halveRgba(level, width, height);
+        width = std::max(width / 2, 1);
+        height = std::max(height / 2, 1);
+        ++levels;
+        QCOMPARE(level.size(), size_t(width) * size_t(height) * 4);
+    }
+    QCOMPARE(levels, 8);
+    QCOMPARE(level, (Texels{12, 34, 56, 255}));
+}
+
+QTEST_APPLESS_MAIN(tst_Mipmaps)
+#include "tst_mipmaps.moc"
