@@ -67,6 +67,12 @@ bool bmpTruncated(const QString &fileName)
     return file.size() < qint64(header.dataOffset) + rowBytes * header.height;
 }
 
+bool hasBmpMagic(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) && file.read(2) == "BM";
+}
+
 } // namespace
 
 QImage loadScreenPicture(const QString &fileName)
@@ -77,8 +83,13 @@ QImage loadScreenPicture(const QString &fileName)
     if (info.isDir())
         return refuse(fileName, "it is a directory");
 
-    QImageReader reader(fileName);
-    reader.setDecideFormatFromContent(true);
+    // Detecting the format through QImageReader loads every image plugin (and with them Qt
+    // Svg and libjpeg) before the built-in BMP reader is asked, a few milliseconds and some
+    // 400 kB of start-up; a BMP, known by its magic, goes to that reader directly.
+    const bool bmp = hasBmpMagic(fileName);
+    QImageReader reader(fileName, bmp ? QByteArray("bmp") : QByteArray());
+    reader.setAutoDetectImageFormat(!bmp);
+    reader.setDecideFormatFromContent(!bmp);
     if (!reader.canRead())
         return refuse(fileName, info.isReadable() ? "not an image this program can read"
                                                   : "no permission to read it");
