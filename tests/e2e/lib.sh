@@ -177,10 +177,18 @@ wait_exit() {
     VPID=
 }
 
-# stop_velkar: Escape; sets VSTATUS.
-stop_velkar() {
+# escape_ends_velkar [LABEL]: Escape must end velkar with exit status 0 (sets VSTATUS).
+escape_ends_velkar() {
     xdotool key Escape
     wait_exit 15
+    check "${1:+$1: }Escape ends velkar with exit status 0 (status $VSTATUS)" [ "$VSTATUS" -eq 0 ]
+}
+
+# expect_quiet LABEL: velkar has written nothing to standard error so far.
+expect_quiet() {
+    local lines
+    lines=$(grep -c . "$VERR")
+    check "$1: nothing on stderr ($lines lines)" [ "$lines" -eq 0 ]
 }
 
 # shot NAME: screenshot of the window into $WORK/NAME.png; prints the file name.
