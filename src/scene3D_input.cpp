@@ -21,11 +21,13 @@ void Scene3D::mouseMoveEvent(QMouseEvent *event)
     updateGL();
 }
 
-// One zoom step per event, whatever the size of the turn.
+// One zoom step per event, whatever the size of the turn. The turn's sign is taken from its
+// larger component, as the toolkit's single-axis delta() reports it, so a diagonal scroll
+// zooms the way its main direction says.
 void Scene3D::wheelEvent(QWheelEvent *event)
 {
     const QPoint angle = event->angleDelta();
-    const int delta = angle.y() != 0 ? angle.y() : angle.x();
+    const int delta = qAbs(angle.x()) > qAbs(angle.y()) ? angle.x() : angle.y();
     if (delta > 0)
         scale_plus();
     else if (delta < 0)

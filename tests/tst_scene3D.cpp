@@ -98,11 +98,11 @@ void drag(QWidget &w, QPoint from, QPoint to)
     QTest::mouseRelease(&w, Qt::LeftButton, Qt::NoModifier, to);
 }
 
-void wheel(QWidget &w, int delta)
+void wheel(QWidget &w, int delta, int horizontal = 0)
 {
     const QPointF at(w.width() / 2, w.height() / 2);
-    QWheelEvent event(at, w.mapToGlobal(at.toPoint()), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent event(at, w.mapToGlobal(at.toPoint()), QPoint(), QPoint(horizontal, delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&w, &event);
 }
 
@@ -358,6 +358,13 @@ void tst_Scene3D::wheelZoomsOneStepPerEvent()
     wheel(*w, 0);
     QCOMPARE(w->nSca, GLfloat(GLfloat(0.2f * 1.1) / 1.1));
     QCOMPARE(w->figureDrawings(), before + 1);
+
+    // A diagonal turn counts by its larger component: mostly sideways to the left is out.
+    const GLfloat level = w->nSca;
+    wheel(*w, 30, -120);
+    QCOMPARE(w->nSca, GLfloat(level / 1.1));
+    wheel(*w, -30, 120);
+    QCOMPARE(w->nSca, GLfloat(GLfloat(level / 1.1) * 1.1));
 }
 
 void tst_Scene3D::dragTurnsByHalfATurnPerScale()
