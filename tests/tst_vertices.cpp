@@ -96,10 +96,10 @@ private slots:
     void fixedVerticesIgnoreLidAndClock();
     void lidPointsKeepHingeDistance();
     void digitCellKeepsItsSize();
-    void screenCornerMatchesScreenVertices();
+    void screenCornersFollowTheirHingeConstants();
     void handsPointAtTwelveAtZero();
-    void handTips_data();
-    void handTips();
+    void handPoints_data();
+    void handPoints();
     void handsRepeatEveryHourAndMirrorBackwards();
     void dialIgnoresClock();
     void roundingFollowsTheNumericRules();
@@ -125,16 +125,56 @@ void tst_Vertices::closedPositions_data()
     const auto row = [](int v, double x, double y, double z) {
         QTest::addRow("%d", v) << v << x << y << z;
     };
-    // Fixed body and details, a few points of every block
-    row(0, -1, 2, 0.5), row(2, -1, -2, -0.12), row(4, -1, 1, -0.5), row(8, 1, -2, 0.5);
-    row(10, 1, 1, -0.12), row(19, 0.6, 2, -0.5), row(22, 0.6, 1, -0.5), row(23, 1, 1, 0.5);
-    row(28, 0.6, 2, 0.5), row(30, -1, 1, 0.5), row(36, 0.85, 0.85, -0.12);
-    row(43, -0.85, -1.74, -0.12), row(86, -0.3, 0.82, -0.12), row(99, 0, 0.25, -0.13);
-    row(107, -0.8, -0.09, -0.12), row(110, 0.8, -0.09, -0.13), row(126, 0.8, -1.69, -0.12);
-    row(128, -0.1, 0.47, -0.12), row(133, -0.94, 1.1, -0.4), row(138, -0.95, 1.3, 0.2);
-    row(143, -0.95, 1.1, 0.1), row(145, -1.01, 0.9, 0.4), row(148, 0.6, 2.01, -0.1);
-    row(154, 0.47, 2.02, 0.07), row(176, 1.01, 0.9, 0), row(181, 1.02, 0.6, 0.1);
-    row(185, 1.02, 0.3, 0.05), row(188, 1.01, 0.1, 0.05), row(227, 1.02, 1.75, -0.1);
+    // Body side outlines and hinge block
+    row(0, -1, 2, 0.5), row(1, -1, -2, 0.5), row(2, -1, -2, -0.12), row(3, -1, 1, -0.12);
+    row(4, -1, 1, -0.5), row(5, -1, 2, -0.5), row(6, 1, 2, -0.5), row(7, 1, 2, 0.5);
+    row(8, 1, -2, 0.5), row(9, 1, -2, -0.12), row(10, 1, 1, -0.12), row(19, 0.6, 2, -0.5);
+    row(20, 1, 1, -0.5), row(21, 0.6, 2, -0.5), row(22, 0.6, 1, -0.5), row(23, 1, 1, 0.5);
+    row(28, 0.6, 2, 0.5), row(29, 0.6, 1, 0.5), row(30, -1, 1, 0.5);
+    // Keypad field outline, in pairs left then right
+    const double outlineY[] = {0.85, 0.28, 0.04, -0.04, -1.74};
+    for (int i = 0; i < 5; ++i)
+        row(35 + 2 * i, -0.85, outlineY[i], -0.12), row(36 + 2 * i, 0.85, outlineY[i], -0.12);
+    // Key grid, row by row, left to right
+    const struct {
+        int first, n;
+        double y, x[5], z[5];
+    } grid[] = {
+        // clang-format off
+        {85,  4,  0.82, {-0.8, -0.3,  0.3,  0.8},      {-0.12, -0.12, -0.12, -0.12}},
+        {89,  4,  0.57, {-0.8, -0.3,  0.3,  0.8},      {-0.13, -0.13, -0.13, -0.13}},
+        {93,  4,  0.32, {-0.8, -0.3,  0.3,  0.8},      {-0.12, -0.12, -0.12, -0.12}},
+        {97,  5,  0.25, {-0.8, -0.4,  0,    0.4, 0.8}, {-0.12, -0.13, -0.13, -0.13, -0.12}},
+        {102, 5,  0.07, {-0.8, -0.4,  0,    0.4, 0.8}, {-0.12, -0.13, -0.13, -0.13, -0.12}},
+        {107, 4, -0.09, {-0.8, -0.27, 0.27, 0.8},      {-0.12, -0.13, -0.13, -0.13}},
+        {111, 4, -0.49, {-0.8, -0.27, 0.27, 0.8},      {-0.13, -0.13, -0.13, -0.13}},
+        {115, 4, -0.89, {-0.8, -0.27, 0.27, 0.8},      {-0.13, -0.13, -0.13, -0.13}},
+        {119, 4, -1.29, {-0.8, -0.27, 0.27, 0.8},      {-0.13, -0.13, -0.13, -0.13}},
+        {123, 4, -1.69, {-0.8, -0.27, 0.27, 0.8},      {-0.12, -0.13, -0.13, -0.12}},
+        // clang-format on
+    };
+    for (const auto &g : grid)
+        for (int i = 0; i < g.n; ++i)
+            row(g.first + i, g.x[i], g.y, g.z[i]);
+    // Centre key; recess in the hinge block's left end and its inner panel
+    row(127, -0.1, 0.67, -0.12), row(128, -0.1, 0.47, -0.12), row(129, 0.1, 0.67, -0.12);
+    row(130, 0.1, 0.47, -0.12), row(131, -0.94, 1.9, -0.4), row(132, -0.94, 1.9, 0.4);
+    row(133, -0.94, 1.1, -0.4), row(134, -0.94, 1.1, 0.4), row(135, -0.95, 1.7, -0.2);
+    row(136, -0.95, 1.7, 0.2), row(137, -0.95, 1.3, -0.2), row(138, -0.95, 1.3, 0.2);
+    // Left side key, end-face plate
+    row(139, -1.01, 1, 0.4), row(140, -1.01, 1.1, 0.1), row(141, -1.01, 1.1, 0.4);
+    row(142, -1.01, 1, 0.1), row(143, -0.95, 1.1, 0.1), row(144, -0.95, 1.1, 0.4);
+    row(145, -1.01, 0.9, 0.4), row(146, -1.01, 0.9, 0.1), row(147, 0.4, 2.01, 0.1);
+    row(148, 0.6, 2.01, -0.1), row(149, 0.4, 2.01, -0.1), row(150, 0.6, 2.01, 0.1);
+    row(151, 0.53, 2.02, -0.07), row(152, 0.53, 2.02, 0.07), row(153, 0.47, 2.02, -0.07);
+    row(154, 0.47, 2.02, 0.07);
+    // Right side keys, hinge tab
+    row(175, 1.01, 0.9, 0.4), row(176, 1.01, 0.9, 0), row(177, 1.01, 0.5, 0);
+    row(178, 1.01, 0.5, 0.4), row(179, 1.02, 0.8, 0.3), row(180, 1.02, 0.8, 0.1);
+    row(181, 1.02, 0.6, 0.1), row(182, 1.02, 0.6, 0.3), row(183, 1.01, 0.5, 0.3);
+    row(184, 1.01, 0.5, 0.05), row(185, 1.02, 0.3, 0.05), row(186, 1.02, 0.3, 0.3);
+    row(187, 1.01, 0.1, 0.3), row(188, 1.01, 0.1, 0.05), row(225, 1.02, 1.95, 0.1);
+    row(226, 1.02, 1.75, 0.1), row(227, 1.02, 1.75, -0.1), row(228, 1.02, 1.95, -0.1);
     // Lid block, outer display, main screen
     row(11, 1, 1, -0.18), row(12, 1, -2, -0.18), row(13, -1, -2, -0.18);
     row(14, -1, 0.95, -0.18), row(15, -1, 0.95, -0.5), row(16, -1, -1.9, -0.5);
@@ -162,9 +202,13 @@ void tst_Vertices::closedPositions()
     QFETCH(double, z);
     model::buildVertices(0.0, 0, 0, 0);
     const P p = at(v);
-    VERIFY_NEAR(p.x, x, 1e-5, "X");
-    VERIFY_NEAR(p.y, y, 1e-5, "Y");
-    VERIFY_NEAR(p.z, z, 1e-5, "Z");
+    // A fixed point is its literal, rounded to float; a lid point is turned to its place.
+    const bool fixed = !movesWithLid(v);
+    const double tolerance = fixed ? 0 : 1e-5;
+    const auto expected = [fixed](double e) { return fixed ? double(GLfloat(e)) : e; };
+    VERIFY_NEAR(p.x, expected(x), tolerance, "X");
+    VERIFY_NEAR(p.y, expected(y), tolerance, "Y");
+    VERIFY_NEAR(p.z, expected(z), tolerance, "Z");
 }
 
 void tst_Vertices::dialMarksClosed_data()
@@ -323,18 +367,37 @@ void tst_Vertices::digitCellKeepsItsSize()
     }
 }
 
-void tst_Vertices::screenCornerMatchesScreenVertices()
+void tst_Vertices::screenCornersFollowTheirHingeConstants()
 {
-    for (double nAni : {0.0, 1.234, 3.0}) {
+    // The main screen's corners: X, distance and phase about the hinge, closed Y and Z
+    const struct {
+        int v;
+        double x, r, a, y, z;
+    } corners[] = {{31, 0.82, 1.059481, 0.3366748, 0.5, -0.35},
+                   {32, -0.82, 1.059481, 0.3366748, 0.5, -0.35},
+                   {33, -0.82, 3.2190837, 0.108942, -1.7, -0.35},
+                   {34, 0.82, 3.2190837, 0.108942, -1.7, -0.35}};
+    for (double nAni : {0.0, 3.0}) {
         model::buildVertices(nAni, 0, 0, 0);
-        for (int v = 31; v <= 34; ++v) {
-            const model::Point3 c = model::screenCorner(v, nAni);
-            const GLfloat expected[3] = {VertexArray[v][X], VertexArray[v][Y], VertexArray[v][Z]};
-            const GLfloat actual[3] = {c.x, c.y, c.z};
-            QVERIFY2(std::memcmp(actual, expected, sizeof actual) == 0,
-                     qPrintable(QStringLiteral("corner %1 at %2").arg(v).arg(nAni)));
+        for (const auto &c : corners) {
+            const QString which = QStringLiteral("corner %1 at %2").arg(c.v).arg(nAni);
+            const model::Point3 p = model::screenCorner(c.v, nAni);
+            const GLfloat expected[3] = {GLfloat(c.x), GLfloat(1.5 - c.r * std::cos(nAni + c.a)),
+                                         GLfloat(-c.r * std::sin(nAni + c.a))};
+            const GLfloat corner[3] = {p.x, p.y, p.z};
+            const GLfloat vertex[3] = {VertexArray[c.v][X], VertexArray[c.v][Y],
+                                       VertexArray[c.v][Z]};
+            QVERIFY2(std::memcmp(corner, expected, sizeof corner) == 0, qPrintable(which));
+            QVERIFY2(std::memcmp(vertex, expected, sizeof vertex) == 0, qPrintable(which));
+            if (nAni == 0.0) {
+                VERIFY_NEAR(p.y, c.y, 1e-5, qPrintable(which));
+                VERIFY_NEAR(p.z, c.z, 1e-5, qPrintable(which));
+            }
         }
     }
+    const model::Point3 open = model::screenCorner(31, 3.0);
+    VERIFY_NEAR(open.y, 2.54, quotedTolerance("2.54"), "corner 31 open, Y");
+    VERIFY_NEAR(open.z, 0.205, quotedTolerance("0.205"), "corner 31 open, Z");
 }
 
 void tst_Vertices::handsPointAtTwelveAtZero()
@@ -350,37 +413,50 @@ void tst_Vertices::handsPointAtTwelveAtZero()
     VERIFY_NEAR(minuteTip.z, -0.339, quotedTolerance("-0.339"), "minute tip Z");
 }
 
-void tst_Vertices::handTips_data()
+void tst_Vertices::handPoints_data()
 {
-    QTest::addColumn<int>("tip");
+    // At 12 o'clock a point lies `out` along its hand and `side` across it (+X to the right).
+    // A shoulder turns with its hand as a rigid point; a tip reaches only `across` at 3 and 9.
+    QTest::addColumn<int>("v");
     QTest::addColumn<int>("field"); // 0 sec, 1 min, 2 min12
-    QTest::addColumn<double>("rhoX");
-    QTest::addColumn<double>("rhoY");
+    QTest::addColumn<double>("out");
+    QTest::addColumn<double>("side");
+    QTest::addColumn<double>("across");
     QTest::addColumn<double>("d0");
-    QTest::newRow("hour") << 158 << 2 << 0.5 << 0.6 << 2.1114924;
-    QTest::newRow("minute") << 161 << 1 << 0.8 << 1.0 << 2.1104739;
-    QTest::newRow("second") << 162 << 0 << 0.8 << 1.0 << 2.1095023;
+    QTest::newRow("hour, left shoulder") << 156 << 2 << 0.2 << -0.1 << 0.2 << 2.1114924;
+    QTest::newRow("hour, right shoulder") << 157 << 2 << 0.2 << 0.1 << 0.2 << 2.1114924;
+    QTest::newRow("hour, tip") << 158 << 2 << 0.6 << 0.0 << 0.5 << 2.1114924;
+    QTest::newRow("minute, left shoulder") << 159 << 1 << 0.2 << -0.05 << 0.2 << 2.1104739;
+    QTest::newRow("minute, right shoulder") << 160 << 1 << 0.2 << 0.05 << 0.2 << 2.1104739;
+    QTest::newRow("minute, tip") << 161 << 1 << 1.0 << 0.0 << 0.8 << 2.1104739;
+    QTest::newRow("second, tip") << 162 << 0 << 1.0 << 0.0 << 0.8 << 2.1095023;
 }
 
-void tst_Vertices::handTips()
+void tst_Vertices::handPoints()
 {
-    QFETCH(int, tip);
+    QFETCH(int, v);
     QFETCH(int, field);
-    QFETCH(double, rhoX);
-    QFETCH(double, rhoY);
+    QFETCH(double, out);
+    QFETCH(double, side);
+    QFETCH(double, across);
     QFETCH(double, d0);
-    const auto build = [field](double nAni, int t) {
-        model::buildVertices(nAni, field == 0 ? t : 0, field == 1 ? t : 0, field == 2 ? t : 0);
-    };
-    for (double nAni : {0.0, 2.0}) {
-        build(nAni, 15);
-        VERIFY_NEAR(at(tip).x, rhoX, 1e-5, "X at 3 o'clock");
-        VERIFY_NEAR(hingeDistance(at(tip)), d0, 1e-5, "D at 3 o'clock");
-        build(nAni, 30);
-        VERIFY_NEAR(at(tip).x, 0, 1e-5, "X at 6 o'clock");
-        VERIFY_NEAR(hingeDistance(at(tip)), d0 - rhoY, 1e-5, "D at 6 o'clock");
-        build(nAni, 0);
-        VERIFY_NEAR(hingeDistance(at(tip)), d0 + rhoY, 1e-5, "D at 12 o'clock");
+    for (double nAni : {0.0, 2.0, 3.0}) {
+        for (int t : {0, 7, 15, 30, 45, 52}) {
+            // The other hands stand elsewhere, so a hand reading the wrong field shows.
+            const int other = t + 20;
+            model::buildVertices(nAni, field == 0 ? t : other, field == 1 ? t : other,
+                                 field == 2 ? t : other);
+            // Clockwise from 12 o'clock, six degrees a step
+            const double angle = t * 2 * M_PI / 60;
+            const double x = across * std::sin(angle) + side * std::cos(angle);
+            const double d = d0 + out * std::cos(angle) - side * std::sin(angle);
+            // Every hand point lies in the plane through the hinge axis and the dial centre.
+            const double phase = nAni + 0.109089;
+            const QString when = QStringLiteral("at %1 with the lid at %2").arg(t).arg(nAni);
+            VERIFY_NEAR(at(v).x, x, 1e-5, qPrintable("X " + when));
+            VERIFY_NEAR(at(v).y, 1.5 - d * std::cos(phase), 1e-5, qPrintable("Y " + when));
+            VERIFY_NEAR(at(v).z, -d * std::sin(phase), 1e-5, qPrintable("Z " + when));
+        }
     }
 }
 
