@@ -199,6 +199,7 @@ private slots:
     void colonDotsBlinkWithTheSeconds();
     void pictureIsUprightOnTheOpenLid();
     void pictureDoesNotTintTheBody();
+    void pictureIsReadOnlyOnce();
     void missingPictureWarnsOnceAndDrawsTheRest();
     void badPicturesAreRefused();
     void framesLeaveNoGlError();
@@ -718,6 +719,30 @@ void tst_Scene3D::pictureIsUprightOnTheOpenLid()
     // Upright: the picture's top (its far edge) is higher in the window than its bottom.
     QVERIFY(tAxis.y() < 0);
     QVERIFY(sAxis.x() > 0);
+}
+
+void tst_Scene3D::pictureIsReadOnlyOnce()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QFile::copy(assets + "/nqw.bmp", dir.filePath("nqw.bmp")));
+    QVERIFY(QDir::setCurrent(dir.path()));
+    auto w = makeScene();
+    QVERIFY(w);
+    w->nAni = 3.0f;
+    const QImage first = frame(*w);
+    const GLuint texture = w->texture;
+    QVERIFY(texture != 0);
+
+    // With the file gone, later frames (thirteen figure drawings each with antialiasing)
+    // still show the same picture, from the same texture, without a word.
+    QVERIFY(QFile::remove(dir.filePath("nqw.bmp")));
+    w->antiAliasing = true;
+    frame(*w);
+    w->antiAliasing = false;
+    QCOMPARE(frame(*w), first);
+    QCOMPARE(w->texture, texture);
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
 }
 
 void tst_Scene3D::pictureDoesNotTintTheBody()
