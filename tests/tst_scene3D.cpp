@@ -12,6 +12,10 @@
 #include <QtTest>
 #include <chrono>
 #include <cmath>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "scene3D.h"
 #include "texture.h"
@@ -818,12 +822,45 @@ void tst_Scene3D::badPicturesAreRefused()
     write("huge", huge);
     QVERIFY(QDir(dir.path()).mkdir("directory"));
 
-    for (const char *name : {"missing", "empty", "noise", "truncated", "huge", "directory"}) {
+    // Objects that are not regular files, directly and through links; none may be waited
+    // on (a pipe with no writer, a device that never ends) or read at all.
+    QCOMPARE(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0644), 0);
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, QFile::encodeName(path("socket")).constData(),
+             sizeof address.sun_path);
+    QCOMPARE(::bind(sock, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    QVERIFY(QFile::link("/dev/zero", path("device")));
+    QVERIFY(QFile::link(path("fifo"), path("fifo-link")));
+    QVERIFY(QFile::link(path("nowhere"), path("dangling")));
+    // Larger than any picture within the side limit can be; sparse, so it costs no disk.
+    QFile oversize(path("oversize"));
+    QVERIFY(oversize.open(QIODevice::WriteOnly) && oversize.resize(kMaxPictureBytes + 1));
+    oversize.close();
+
+    const struct {
+        const char *name, *reason;
+    } bad[] = {
+        {"missing", "no such file"}, {"empty", "not an image"},    {"noise", "not an image"},
+        {"truncated", "truncated"},  {"huge", "100000x100000"},    {"directory", "directory"},
+        {"fifo", "named pipe"},      {"socket", "socket"},         {"device", "character device"},
+        {"fifo-link", "named pipe"}, {"dangling", "no such file"}, {"oversize", "MiB"}};
+    for (const auto &b : bad) {
         warnings.clear();
-        QVERIFY2(loadScreenPicture(path(name)).isNull(), name);
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY2(loadScreenPicture(path(b.name)).isNull(), b.name);
+        QVERIFY2(timer.elapsed() < 1000, b.name);
         QCOMPARE(warnings.size(), 1);
-        QVERIFY(warnings.first().contains(path(name)));
+        QVERIFY2(warnings.first().contains(path(b.name)) && warnings.first().contains(b.reason),
+                 qPrintable(warnings.first()));
     }
+    ::close(sock);
+
+    // A link to a good picture is followed.
+    QVERIFY(QFile::link(assets + "/nqw.bmp", path("link")));
+    QCOMPARE(loadScreenPicture(path("link")).size(), QSize(256, 256));
 
     // The format comes from the contents, not the name.
     QImage picture;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Bad input and abuse: screen pictures that cannot be read (and one that is not a BMP but
-# must load), then storms of keys, wheel clicks and window sizes. In every case velkar must
-# stay up, keep drawing, stay free of GL errors (VELKAR_CHECK_GL=1 aborts on one) and say
-# what went wrong at most once.
+# Bad input and abuse: screen pictures that cannot be read or are no regular files (and one
+# that is not a BMP but must load), then storms of keys, wheel clicks and window sizes. In
+# every case velkar must stay up, keep drawing, stay free of GL errors (VELKAR_CHECK_GL=1
+# aborts on one) and say what went wrong at most once.
 #   abuse.sh VELKAR TOOLS_DIR ASSETS_DIR      (under scripts/with-xvfb --screen 3200x3200x24)
 source "$(dirname "$0")/lib.sh" "$@"
 
@@ -68,6 +68,10 @@ bad_picture random-bytes "not an image" write_bytes nqw.bmp 1207 4096
 bad_picture truncated "truncated" sh -c "head -c 20000 '$ASSETS/nqw.bmp' >nqw.bmp"
 bad_picture huge-header "100000x100000" write_huge_bmp nqw.bmp
 bad_picture directory "directory" mkdir nqw.bmp
+# Neither a pipe with no writer nor a device that never ends may hold the first frame back.
+bad_picture fifo "named pipe" mkfifo nqw.bmp
+bad_picture device-link "character device" ln -s /dev/zero nqw.bmp
+bad_picture oversize "MiB, more than" truncate -s 200M nqw.bmp
 if [ "$(id -u)" -eq 0 ]; then
     # root reads any file, so this case runs as nobody.
     RUN_AS=nobody bad_picture unreadable "permission" \
