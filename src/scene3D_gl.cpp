@@ -81,7 +81,11 @@ void Scene3D::resizeGL(int nWidth, int nHeight)
 
 void Scene3D::paintGL()
 {
+    // The clear leaves the window opaque, and nothing after it may write alpha: a compositor
+    // would show the desktop through the translucent overlay and the smoothed edges.
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
 
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();

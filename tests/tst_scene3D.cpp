@@ -202,6 +202,7 @@ private slots:
     void digitsAreDrawnStrokeByStroke();
     void colonDotsBlinkWithTheSeconds();
     void pictureIsUprightOnTheOpenLid();
+    void framesLeaveTheWindowOpaque();
     void pictureDoesNotTintTheBody();
     void pictureIsReadOnlyOnce();
     void missingPictureWarnsOnceAndDrawsTheRest();
@@ -723,6 +724,30 @@ void tst_Scene3D::pictureIsUprightOnTheOpenLid()
     // Upright: the picture's top (its far edge) is higher in the window than its bottom.
     QVERIFY(tAxis.y() < 0);
     QVERIFY(sAxis.x() > 0);
+}
+
+void tst_Scene3D::framesLeaveTheWindowOpaque()
+{
+    // A compositor blends a window with what lies under it by the window's alpha, so the
+    // translucent overlay and the smoothed edges must tint the colours alone; the frame's
+    // alpha is readable only from a context that has an alpha channel.
+    const QGLFormat plain = QGLFormat::defaultFormat();
+    QGLFormat withAlpha = plain;
+    withAlpha.setAlpha(true);
+    QGLFormat::setDefaultFormat(withAlpha);
+    auto w = makeScene();
+    QGLFormat::setDefaultFormat(plain);
+    QVERIFY(w);
+    QVERIFY2(w->format().alpha(), "no context with an alpha channel");
+    w->nAni = 3.0f;
+    w->antiAliasing = true;
+    w->updateGL();
+    const QImage image = w->grabFrameBuffer(true);
+    int seeThrough = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            seeThrough += qAlpha(image.pixel(x, y)) != 255;
+    QCOMPARE(seeThrough, 0);
 }
 
 void tst_Scene3D::pictureIsReadOnlyOnce()

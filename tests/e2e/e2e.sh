@@ -103,15 +103,6 @@ with_clock() {
     SEC=$s MIN=$m MIN12=$h
 }
 
-# The lid opened by the timed animation moved the view by a number of frames' worth;
-# measure that from where the body's far end is drawn and take it as the view's yTra.
-measure_ytra() {
-    local bottom_row model_bottom
-    bottom_row=$(look bbox "$1" | awk '{ print $4 }')
-    model_bottom=$(YTRA=0 project --bbox | awk '{ print $8 }')
-    YTRA=$(calc "($model_bottom - ($bottom_row + 0.5)) / ($SCALE * $HEIGHT / 2)")
-}
-
 # expect_turn LABEL VAR DELTA: after a turn by DELTA of VAR, the phone is where the model
 # puts it, and a turn the other way would have put it somewhere visibly else.
 expect_turn() {
@@ -122,13 +113,6 @@ expect_turn() {
     alt=$(expected_bbox)
     printf -v "$var" '%s' "$saved"
     check "$label: a turn the other way would look different ($alt)" bbox_apart "$EXPECTED" "$alt" 6
-}
-
-# expect_moved LABEL REFERENCE: the phone is where the model puts it, which is visibly away
-# from the reference extent.
-expect_moved() {
-    expect_phone "$1"
-    check "$1: the model says this shows (moved from $2)" bbox_apart "$EXPECTED" "$2" 6
 }
 
 ########################################################################################
@@ -300,7 +284,7 @@ check "Space: the start-up picture again" \
     [ "$(look diff "$(shot reset)" "$WORK/start-reference.png")" -eq 0 ]
 
 section "closing the window through the window system"
-"$TOOLS/velkar_x11" close "$VWIN"
+close_window
 wait_exit 15
 check "WM_DELETE_WINDOW ends velkar with exit status 0 (status $VSTATUS)" [ "$VSTATUS" -eq 0 ]
 expect_quiet "after the whole session"

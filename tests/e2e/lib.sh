@@ -1,8 +1,11 @@
 # Shared by the end-to-end, abuse and soak scripts: start velkar the way a user does, drive
-# it only through the X server (xdotool), read it only through the X server (xwininfo,
-# ImageMagick's import) and its exit status, and ask the model where to look.
+# it only through the display server (xdotool on X11, wtype on Wayland), read it only
+# through the display server (xwininfo and ImageMagick's import, or swaymsg and grim) and
+# its exit status, and ask the model where to look.
 # Source it with the program, the helper directory and the assets directory as $1 $2 $3;
-# DISPLAY must name a private X server (scripts/with-xvfb gives one).
+# DISPLAY must name a private X server (scripts/with-xvfb gives one), or, with DISPLAY
+# unset, WAYLAND_DISPLAY a private sway (scripts/with-wayland). Pointer input (wheel, drag)
+# and resizing are X11 only.
 
 set -uo pipefail
 
@@ -12,11 +15,20 @@ ASSETS=$(realpath "$3")
 TITLE="My mobile phone: Velkar"
 FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 
-for tool in xdotool xwininfo import setpriv; do
+if [ -n "${DISPLAY:-}" ]; then
+    DISPLAY_KIND=x11
+    tools=(xdotool xwininfo import)
+elif [ -n "${WAYLAND_DISPLAY:-}" ] && [ -n "${SWAYSOCK:-}" ]; then
+    DISPLAY_KIND=wayland
+    tools=(swaymsg grim wtype jq)
+else
+    echo "no private display: run under scripts/with-xvfb or scripts/with-wayland" >&2
+    exit 1
+fi
+for tool in "${tools[@]}" setpriv; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
 [ -r "$FAKETIME_LIB" ] || { echo "missing $FAKETIME_LIB (package libfaketime)" >&2; exit 1; }
-[ -n "${DISPLAY:-}" ] || { echo "DISPLAY is not set: run under scripts/with-xvfb" >&2; exit 1; }
 
 WORK=$(mktemp -d /tmp/velkar-e2e.XXXXXX)
 CHECKS=0
@@ -89,6 +101,89 @@ set_clock_running() {
     mv "$CLOCK_FILE.new" "$CLOCK_FILE"
 }
 
+# ---- the display server: what X11 and Wayland do differently -----------------------------
+
+# find_window: velkar's visible window with its title, or nothing.
+find_window() {
+    if [ "$DISPLAY_KIND" = wayland ]; then
+        swaymsg -t get_tree 2>/dev/null | jq -r --argjson pid "$VPID" --arg title "$TITLE" \
+            'first(.. | objects | select(.pid? == $pid and .name == $title and .visible)) | .id'
+    else
+        xdotool search --onlyvisible --pid "$VPID" --name "^$TITLE\$" 2>/dev/null | head -1
+    fi
+}
+
+focus_window() {
+    if [ "$DISPLAY_KIND" = wayland ]; then
+        swaymsg "[con_id=$VWIN] focus" >/dev/null 2>&1
+    else
+        xdotool windowfocus "$VWIN" 2>/dev/null
+    fi
+}
+
+# window_geometry (Wayland): "X,Y WxH" of the window on the output, as grim takes it. The
+# compositor draws no borders, so this is the client area, unless the toolkit drew its own
+# title bar: then it is larger than the size velkar asks for.
+window_geometry() {
+    swaymsg -t get_tree | jq -r --argjson id "$VWIN" 'first(.. | objects | select(.id? == $id)) |
+        "\(.rect.x + .window_rect.x),\(.rect.y + .window_rect.y) \(.window_rect.width)x\(.window_rect.height)"'
+}
+
+# close_window: what a window manager's or compositor's close button does.
+close_window() {
+    if [ "$DISPLAY_KIND" = wayland ]; then
+        swaymsg "[con_id=$VWIN] kill" >/dev/null
+    else
+        "$TOOLS/velkar_x11" close "$VWIN"
+    fi
+}
+
+# send_keys KEY...: X keysym names, which xdotool and wtype both take.
+send_keys() {
+    if [ "$DISPLAY_KIND" = wayland ]; then
+        mark_picture
+        local args=() key
+        for key; do args+=(-k "$key"); done
+        wtype "${args[@]}"
+    else
+        xdotool key --delay 0 "$@"
+    fi
+}
+
+# Nothing outside a Wayland compositor can ask velkar whether it has read its input, so on
+# Wayland its picture has to tell: it must first change from the one marked before the
+# input (every key sent there changes it), then stay the same for QUIET_MS.
+SYNC_FROM=
+mark_picture() {
+    SYNC_FROM=$WORK/sync-from.ppm
+    grim -t ppm -g "$(window_geometry)" "$SYNC_FROM" 2>/dev/null
+}
+grab() {
+    grim -t ppm -g "$(window_geometry)" "$1" 2>/dev/null || rm -f "$1"
+}
+# settle TIMEOUT_MS QUIET_MS: as sync_velkar, on Wayland.
+settle() {
+    local deadline=$((SECONDS + ($1 + 999) / 1000)) quiet
+    local now=$WORK/sync-now.ppm last=$WORK/sync-last.ppm
+    quiet=$(calc "$2 / 1000")
+    grab "$now"
+    if [ -n "$SYNC_FROM" ]; then
+        while cmp -s "$now" "$SYNC_FROM"; do
+            alive && [ $SECONDS -lt $deadline ] || { SYNC_FROM=; return 1; }
+            sleep 0.02
+            grab "$now"
+        done
+        SYNC_FROM=
+    fi
+    while :; do
+        mv -f "$now" "$last" 2>/dev/null
+        sleep "$quiet"
+        grab "$now"
+        [ -s "$now" ] && cmp -s "$now" "$last" && return 0
+        alive && [ $SECONDS -lt $deadline ] || return 1
+    done
+}
+
 # ---- the program -------------------------------------------------------------------------
 
 # start_velkar DIR [VAR=VALUE...]: starts velkar in DIR with the pinned clock, GL error
@@ -122,10 +217,10 @@ start_velkar() {
             return 1
         fi
         [ $SECONDS -lt $deadline ] || { echo "no velkar window after 30 s"; return 1; }
-        VWIN=$(xdotool search --onlyvisible --pid "$VPID" --name "^$TITLE\$" 2>/dev/null | head -1)
+        VWIN=$(find_window)
         [ -n "$VWIN" ] || sleep 0.1
     done
-    xdotool windowfocus "$VWIN" 2>/dev/null
+    focus_window
     sync_velkar || return 1
     # The first frame follows the first expose; wait until something is drawn.
     deadline=$((SECONDS + 20))
@@ -143,8 +238,14 @@ start_velkar() {
 # until velkar has read the input, which is enough to pace a storm.
 # A velkar that has died ends the suite here, with its last words.
 SYNC_QUIET_MS=60
+# A Wayland frame waits for the compositor's next output frame (60 Hz) before it is shown.
+[ "$DISPLAY_KIND" = wayland ] && SYNC_QUIET_MS=150
 sync_velkar() {
-    "$TOOLS/velkar_x11" sync "$VWIN" "${1:-30000}" "${2:-$SYNC_QUIET_MS}" && return 0
+    if [ "$DISPLAY_KIND" = wayland ]; then
+        settle "${1:-30000}" "${2:-$SYNC_QUIET_MS}" && return 0
+    else
+        "$TOOLS/velkar_x11" sync "$VWIN" "${1:-30000}" "${2:-$SYNC_QUIET_MS}" && return 0
+    fi
     if ! alive; then
         wait "$VPID"
         bad "velkar died (exit status $?); the end of its stderr:"
@@ -178,7 +279,7 @@ wait_exit() {
 
 # escape_ends_velkar [LABEL]: Escape must end velkar with exit status 0 (sets VSTATUS).
 escape_ends_velkar() {
-    xdotool key Escape
+    send_keys Escape
     wait_exit 15
     check "${1:+$1: }Escape ends velkar with exit status 0 (status $VSTATUS)" [ "$VSTATUS" -eq 0 ]
 }
@@ -193,7 +294,11 @@ expect_quiet() {
 # shot NAME: screenshot of the window into $WORK/NAME.png; prints the file name.
 shot() {
     local file=$WORK/$1.png
-    timeout 20 import -window "$VWIN" "$file" 2>/dev/null || rm -f "$file"
+    if [ "$DISPLAY_KIND" = wayland ]; then
+        grim -l 1 -g "$(window_geometry)" "$file" 2>/dev/null || rm -f "$file"
+    else
+        timeout 20 import -window "$VWIN" "$file" 2>/dev/null || rm -f "$file"
+    fi
     echo "$file"
 }
 
@@ -201,9 +306,13 @@ look() {
     "$TOOLS/velkar_look" "$@"
 }
 
-# window_size: "W H" as the X server has it.
+# window_size: "W H" as the display server has it.
 window_size() {
-    xwininfo -id "$VWIN" | awk '/^  Width:/ { w = $2 } /^  Height:/ { h = $2 } END { print w, h }'
+    if [ "$DISPLAY_KIND" = wayland ]; then
+        window_geometry | awk -F '[ x]' '{ print $2, $3 }'
+    else
+        xwininfo -id "$VWIN" | awk '/^  Width:/ { w = $2 } /^  Height:/ { h = $2 } END { print w, h }'
+    fi
 }
 
 # ---- the view state, tracked as the program's commands change it ------------------------
@@ -218,7 +327,7 @@ press() {
     local key=$1 n=${2:-1} i
     local keys=()
     for ((i = 0; i < n; ++i)); do keys+=("$key"); done
-    xdotool key --delay 0 "${keys[@]}"
+    send_keys "${keys[@]}"
     sync_velkar || bad "velkar did not answer after $n x $key"
     follow "$key" "$n"
 }
@@ -329,6 +438,22 @@ expect_phone() {
     else
         bad "$label: phone drawn at $MEASURED, the model puts it at $EXPECTED"
     fi
+}
+
+# expect_moved LABEL REFERENCE: the phone is where the model puts it, which is visibly away
+# from the reference extent.
+expect_moved() {
+    expect_phone "$1"
+    check "$1: the model says this shows (moved from $2)" bbox_apart "$EXPECTED" "$2" 6
+}
+
+# The lid opened by the timed animation moved the view by a number of frames' worth;
+# measure that from where the body's far end is drawn and take it as the view's yTra.
+measure_ytra() {
+    local bottom_row model_bottom
+    bottom_row=$(look bbox "$1" | awk '{ print $4 }')
+    model_bottom=$(YTRA=0 project --bbox | awk '{ print $8 }')
+    YTRA=$(calc "($model_bottom - ($bottom_row + 0.5)) / ($SCALE * $HEIGHT / 2)")
 }
 
 # count_of CLASS RADIUS QUERY: pixels of the colour class round the model point, in $IMG.
