@@ -26,6 +26,7 @@ Scene3D::Scene3D(QWidget *parent)
 
     // One reading now, so the hands of the very first frame already show the time.
     setClockFields(clockSource());
+    setAcceptDrops(true);
 
     QTimer *timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &Scene3D::updateGL);

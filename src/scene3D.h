@@ -6,6 +6,9 @@
 
 #include "tables.h"
 
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QKeyEvent;
 class QMouseEvent;
 class QWheelEvent;
@@ -24,6 +27,9 @@ public:
     // The local wall time as clock fields; read by every clock pass.
     using ClockSource = model::ClockFields (*)();
 
+    // The screen picture's file, read at the first frame; "nqw.bmp" unless set before.
+    void setPictureFile(const QString &fileName) { pictureFile = fileName; }
+
     // How many times the figure has been drawn; a frame draws it once, or 13 times
     // with antialiasing on.
     unsigned long long figureDrawings() const { return figureCount; }
@@ -33,6 +39,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
     void initializeGL() override;
     void resizeGL(int nWidth, int nHeight) override;
@@ -55,6 +64,7 @@ private:
 
     GLuint texture = 0;
     bool textureTried = false; // the picture is read once, successful or not
+    QString pictureFile = "nqw.bmp";
 
     QPoint ptrMousePosition;
 
@@ -108,4 +118,10 @@ private:
     void drawScreenPicture();
     void bindScreenTexture();
     void setClockFields(const model::ClockFields &fields);
+
+    // Pictures and screenshots
+    bool showPicture(const QString &fileName);
+    void replaceTexture(const QImage &picture);
+    void saveScreenshot();
+    QImage grabFrame();
 };

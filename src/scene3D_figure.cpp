@@ -63,16 +63,22 @@ void Scene3D::bindScreenTexture()
 {
     if (!textureTried) {
         textureTried = true;
-        const QImage picture = loadScreenPicture("nqw.bmp");
-        if (!picture.isNull()) {
-            // Qt's default options less MipmapBindOption: the levels are built on the CPU.
-            texture = bindTexture(picture, GL_TEXTURE_2D, GL_RGBA,
-                                  QGLContext::LinearFilteringBindOption |
-                                      QGLContext::InvertedYBindOption);
-            buildMipmaps();
-        }
+        const QImage picture = loadScreenPicture(pictureFile);
+        if (!picture.isNull())
+            replaceTexture(picture);
     }
     glBindTexture(GL_TEXTURE_2D, texture);
+}
+
+// Needs the context current. The texture it replaces is freed.
+void Scene3D::replaceTexture(const QImage &picture)
+{
+    if (texture)
+        deleteTexture(texture);
+    // Qt's default options less MipmapBindOption: the levels are built on the CPU.
+    texture = bindTexture(picture, GL_TEXTURE_2D, GL_RGBA,
+                          QGLContext::LinearFilteringBindOption | QGLContext::InvertedYBindOption);
+    buildMipmaps();
 }
 
 void Scene3D::drawScreenPicture()

@@ -2,8 +2,33 @@
 #include "scene3D.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QUrl>
 #include <QWheelEvent>
+
+namespace {
+
+// The one local file a drag carries, or nothing: other URLs, text and several files at once
+// are refused, and the cursor says so.
+QString droppedFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return QString();
+    const QUrl url = data->urls().first();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+// An entering drag is a moving one too.
+void acceptPictureDrag(QDragMoveEvent *event)
+{
+    if (droppedFile(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+} // namespace
 
 void Scene3D::mousePressEvent(QMouseEvent *event)
 {
@@ -56,7 +81,30 @@ void Scene3D::keyPressEvent(QKeyEvent *event)
     case Qt::Key_G: openroof_down(); break;
     case Qt::Key_R: openroof_auto_up(); break;
     case Qt::Key_F: openroof_auto_down(); break;
+    case Qt::Key_F12: saveScreenshot(); break;
     default: break;
     }
     updateGL();
+}
+
+void Scene3D::dragEnterEvent(QDragEnterEvent *event)
+{
+    acceptPictureDrag(event);
+}
+
+void Scene3D::dragMoveEvent(QDragMoveEvent *event)
+{
+    acceptPictureDrag(event);
+}
+
+// A picture that cannot be read leaves the current one on screen; the loader says why.
+void Scene3D::dropEvent(QDropEvent *event)
+{
+    const QString file = droppedFile(event->mimeData());
+    if (file.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    showPicture(file);
 }

@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMatrix4x4>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -110,6 +112,26 @@ void wheel(QWidget &w, int delta, int horizontal = 0)
     QApplication::sendEvent(&w, &event);
 }
 
+// A drag that enters the window and is dropped there: "taken" or "refused", as long as the
+// entering drag (what the cursor shows) and the drop agree.
+QString dropOn(QWidget &w, QMimeData *data)
+{
+    const QPoint at(w.width() / 2, w.height() / 2);
+    QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &enter);
+    QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &drop);
+    if (enter.isAccepted() != drop.isAccepted())
+        return "the cursor promised otherwise";
+    return drop.isAccepted() ? "taken" : "refused";
+}
+QString dropFile(QWidget &w, const QString &path)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    return dropOn(w, &data);
+}
+
 } // namespace
 
 class tst_Scene3D : public QObject
@@ -208,6 +230,8 @@ private slots:
     void missingPictureWarnsOnceAndDrawsTheRest();
     void badPicturesAreRefused();
     void framesLeaveNoGlError();
+    void droppedPicturesReplaceTheScreenPicture();
+    void desktopEntryListsReadableTypes();
 };
 
 void tst_Scene3D::initTestCase()
@@ -910,6 +934,83 @@ void tst_Scene3D::framesLeaveNoGlError()
         w->makeCurrent();
         QCOMPARE(glGetError(), GLenum(GL_NO_ERROR));
     }
+}
+
+void tst_Scene3D::droppedPicturesReplaceTheScreenPicture()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QImage magenta(64, 64, QImage::Format_RGB32);
+    magenta.fill(qRgb(255, 0, 255));
+    const QString good = dir.filePath("magenta picture é.png");
+    QVERIFY(magenta.save(good));
+    const QString bad = dir.filePath("bad.png");
+    QFile noise(bad);
+    QVERIFY(noise.open(QIODevice::WriteOnly) && noise.write("not a picture") > 0);
+    noise.close();
+
+    auto w = makeScene();
+    QVERIFY(w);
+    w->nAni = 3.0f;
+    frame(*w); // lays the lid open in the vertex table
+    // Between a corner and the clock's hands in the middle.
+    const QPointF probe = windowPoint(*w, 31) + 0.2 * (windowPoint(*w, 33) - windowPoint(*w, 31));
+    const auto shown = [&] { return frame(*w).pixel(probe.toPoint()); };
+    const auto magentaShown = [&] {
+        const QRgb c = shown();
+        return qRed(c) > 180 && qGreen(c) < 60 && qBlue(c) > 180;
+    };
+    QVERIFY(!magentaShown());
+    QVERIFY(w->texture != 0);
+
+    // A picture that loads replaces the one on screen at once.
+    QCOMPARE(dropFile(*w, good), QString("taken"));
+    QVERIFY2(magentaShown(), "the dropped picture is not on the main screen");
+    QVERIFY(warnings.isEmpty());
+
+    // One that does not keeps it, and says why once.
+    QCOMPARE(dropFile(*w, bad), QString("taken"));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.first().contains(bad));
+    QVERIFY(magentaShown());
+
+    // What is not one local file is refused.
+    QMimeData text;
+    text.setText("magenta");
+    QCOMPARE(dropOn(*w, &text), QString("refused"));
+    QMimeData web;
+    web.setUrls({QUrl("https://example.org/picture.png")});
+    QCOMPARE(dropOn(*w, &web), QString("refused"));
+    QMimeData two;
+    two.setUrls({QUrl::fromLocalFile(good), QUrl::fromLocalFile(good)});
+    QCOMPARE(dropOn(*w, &two), QString("refused"));
+
+    // Each picture replaced is freed: after a thousand drops only the last one's texture
+    // exists.
+    QSet<GLuint> names;
+    for (int i = 0; i < 1000; ++i) {
+        QCOMPARE(dropFile(*w, good), QString("taken"));
+        names << w->texture;
+    }
+    w->makeCurrent();
+    for (GLuint name : names)
+        QCOMPARE(bool(glIsTexture(name)), name == w->texture);
+    QCOMPARE(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+// A file manager offers velkar for the types its desktop entry lists: each must be one the
+// image readers read.
+void tst_Scene3D::desktopEntryListsReadableTypes()
+{
+    QFile entry(assets + "/../packaging/velkar.desktop.in");
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    QStringList types;
+    for (const QByteArray &line : entry.readAll().split('\n'))
+        if (line.startsWith("MimeType="))
+            types = QString(line.mid(9)).split(';', Qt::SkipEmptyParts);
+    QVERIFY(types.contains("image/png") && types.contains("image/jpeg"));
+    for (const QString &type : types)
+        QVERIFY2(QImageReader::supportedMimeTypes().contains(type.toLatin1()), qPrintable(type));
 }
 
 QTEST_MAIN(tst_Scene3D)

@@ -301,6 +301,73 @@ expect_clock "summer time: the wall clock, $HOU:$(printf %02d "$MIN")"
 escape_ends_velkar
 
 ########################################################################################
+section "the command line, without a display"
+version=$(sed -n 's/^project(velkar VERSION \([0-9.]*\).*/\1/p' "$ASSETS/../CMakeLists.txt")
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$VELKAR" --version 2>&1)
+check "--version prints \"velkar $version\" and exits 0 (\"$out\")" [ "$out" = "velkar $version" ]
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$VELKAR" --help 2>"$WORK/help.err")
+status=$?
+check "--help exits 0 (status $status), nothing on stderr" [ $status -eq 0 -a ! -s "$WORK/help.err" ]
+check "--help gives the usage with [PICTURE]" grep -q "^Usage: .*\[PICTURE\]" <<<"$out"
+for word in --version Escape F12; do
+    check "--help mentions $word" grep -q -- "$word" <<<"$out"
+done
+mkdir -m 700 "$WORK/runtime"
+for bad_line in "--frobnicate" "one.png two.png"; do
+    # shellcheck disable=SC2086
+    out=$(XDG_RUNTIME_DIR=$WORK/runtime "$VELKAR" $bad_line 2>&1 >"$WORK/bad.out")
+    status=$?
+    check "velkar $bad_line: refused (status $status), nothing on stdout" \
+        [ $status -ne 0 -a ! -s "$WORK/bad.out" ]
+    check "  the error names the problem: $(head -1 <<<"$out")" \
+        grep -q "^velkar: .*${bad_line##*[ -]}" <<<"$(head -1 <<<"$out")"
+    check "  and points to --help: $(tail -1 <<<"$out")" grep -q -- "--help" <<<"$(tail -1 <<<"$out")"
+done
+
+section "a PICTURE argument, and F12 screenshots"
+set_clock "2026-12-07 09:08:30"
+dir=$WORK/argument
+mkdir -p "$dir" "$WORK/pictures"
+convert "$ASSETS/nqw.bmp" "$WORK/pictures/my phötö.png"
+start_velkar "$dir" -- "../pictures/my phötö.png" || { bad "velkar did not start"; finish; }
+press t 100
+IMG=$(shot argument-open)
+expect_picture "the picture named on the command line, lid open"
+saved=()
+for aa in off on; do
+    [ $aa = on ] && press q
+    before=$(shot "before-f12-$aa")
+    press F12
+    saved+=("$(sed -n 's/^velkar: saved //p' "$VOUT" | tail -1)")
+    file=${saved[-1]}
+    check "F12 with antialiasing $aa: saved $file" [ -s "$file" ]
+    check "  it is exactly the window on screen" [ "$(look diff "$file" "$(shot "after-f12-$aa")")" = 0 ]
+    check "  and the view did not change" [ "$(look diff "$before" "$WORK/after-f12-$aa.png")" = 0 ]
+done
+pictures=$dir.runtime/Pictures
+check "two files, the second one's name numbered: ${saved[*]}" \
+    [ "${saved[0]}" = "$pictures/velkar-20261207-100830.png" \
+    -a "${saved[1]}" = "$pictures/velkar-20261207-100830-2.png" ]
+expect_quiet "PICTURE argument and F12"
+escape_ends_velkar
+
+section "a missing PICTURE, and a Pictures folder that cannot be made"
+dir=$WORK/missing-argument
+mkdir -m 700 "$dir.runtime"
+echo "a file where the folder should be" >"$dir.runtime/Pictures"
+mkdir "$dir"
+start_velkar "$dir" -- nosuch.png || { bad "velkar did not start"; finish; }
+press F12
+still_drawing
+mapfile -t lines <"$VERR"
+check "one warning for the picture: ${lines[0]:-}" \
+    [ "${lines[0]:-}" = "velkar: no screen picture: \"nosuch.png\" in $dir: no such file" ]
+check "one for the screenshot: ${lines[1]:-}" \
+    [ "${lines[1]:-}" = "velkar: screenshot not saved: $dir.runtime/Pictures: $dir.runtime/Pictures is not a folder" ]
+check "and nothing else (${#lines[@]} lines)" [ ${#lines[@]} -eq 2 ]
+escape_ends_velkar
+
+########################################################################################
 section "QT_SCALE_FACTOR=2"
 set_clock "2026-12-07 09:08:30"
 dir=$WORK/scaled

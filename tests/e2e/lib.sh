@@ -186,14 +186,21 @@ settle() {
 
 # ---- the program -------------------------------------------------------------------------
 
-# start_velkar DIR [VAR=VALUE...]: starts velkar in DIR with the pinned clock, GL error
-# checking and the given environment, and waits until its window shows a picture.
+# start_velkar DIR [VAR=VALUE...] [-- ARG...]: starts velkar in DIR with the pinned clock, GL
+# error checking, the given environment and arguments, and waits until its window shows a
+# picture. HOME is DIR.runtime.
 # Sets VPID, VWIN, VERR (its stderr), VOUT. With NO_FILE_OVERRIDE=1 a velkar run by root
 # starts without root's power to read and search any file, so file permissions bind it as
 # they bind any user; it stays root, so it can still reach a build only its owner may enter.
 start_velkar() {
     local dir=$1
     shift
+    local vars=()
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do
+        vars+=("$1")
+        shift
+    done
+    [ $# -gt 0 ] && shift
     VERR=$dir.stderr
     VOUT=$dir.stdout
     local runtime=$dir.runtime
@@ -205,7 +212,7 @@ start_velkar() {
     (cd "$dir" && exec "${prefix[@]}" env TZ="$ZONE" XDG_RUNTIME_DIR="$runtime" \
         HOME="$runtime" VELKAR_CHECK_GL=1 \
         LD_PRELOAD="$FAKETIME_LIB" FAKETIME_FMT=%s FAKETIME_TIMESTAMP_FILE="$CLOCK_FILE" \
-        FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 "$@" "$VELKAR") \
+        FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 "${vars[@]}" "$VELKAR" "$@") \
         >"$VOUT" 2>"$VERR" &
     VPID=$!
     VWIN=
@@ -366,7 +373,7 @@ follow() {
         ;;
     q) AA=$(((AA + n) % 2)) ;;
     space) reset_view ;;
-    x) ;;
+    x | F12) ;;
     *) echo "follow: no model for key $key" >&2 ;;
     esac
 }

@@ -1,0 +1,47 @@
+// The files the window reads and writes besides its start-up picture: dropped pictures and
+// screenshots.
+#include <QDateTime>
+#include <cstdio>
+
+#include "scene3D.h"
+#include "screenshot.h"
+#include "texture.h"
+
+// The frame as the window shows it, in device pixels: drawn into the back buffer, read
+// there before the swap (after a swap its contents are undefined), then shown.
+QImage Scene3D::grabFrame()
+{
+    setAutoBufferSwap(false);
+    updateGL();
+    const QImage frame = grabFrameBuffer();
+    swapBuffers();
+    setAutoBufferSwap(true);
+    return frame;
+}
+
+bool Scene3D::showPicture(const QString &fileName)
+{
+    const QImage picture = loadScreenPicture(fileName);
+    if (picture.isNull())
+        return false;
+    makeCurrent();
+    pictureFile = fileName;
+    textureTried = true;
+    replaceTexture(picture);
+    updateGL();
+    return true;
+}
+
+// Saving never changes the view; a failure is one warning line and nothing more.
+void Scene3D::saveScreenshot()
+{
+    const QImage frame = grabFrame();
+    const SavedFrame saved = saveFrame(frame, screenshotFolder(), QDateTime::currentDateTime());
+    if (!saved.error.isEmpty()) {
+        qWarning("velkar: screenshot not saved: %s: %s", qUtf8Printable(saved.path),
+                 qUtf8Printable(saved.error));
+        return;
+    }
+    std::printf("velkar: saved %s\n", qUtf8Printable(saved.path));
+    std::fflush(stdout);
+}
