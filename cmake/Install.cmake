@@ -6,7 +6,7 @@ include(GNUInstallDirs)
 set(VELKAR_DATA_DIR ${CMAKE_INSTALL_FULL_DATADIR}/velkar)
 set(VELKAR_APP_ID io.github.velkar)
 set(VELKAR_RELEASE_DATE 2026-12-07)
-set(VELKAR_RELEASE_DATE_RFC2822 "Mon, 07 Dec 2026 00:00:00 +0000")
+set(VELKAR_RELEASE_DATE_RFC2822 "Mon, 07 Dec 2026 12:00:00 +0000")
 set(CPACK_PACKAGE_CONTACT "The velkar developers <velkar@users.noreply.github.com>")
 
 # Directories made by the install are 0755 whatever the umask of the one who builds.
