@@ -4,10 +4,12 @@
 #include <QGLWidget>
 #include <QPoint>
 
+#include "repaint.h"
 #include "tables.h"
 
 class QKeyEvent;
 class QMouseEvent;
+class QTimer;
 class QWheelEvent;
 
 class Scene3D : public QGLWidget
@@ -19,10 +21,11 @@ public:
     explicit Scene3D(QWidget *parent = nullptr);
     ~Scene3D() override;
 
-    // Elapsed milliseconds on a monotonic clock; drives the timed lid animations.
+    // Elapsed milliseconds on a monotonic clock; drives the timed lid animations and
+    // measures how long the repaint timer has waited.
     using TickSource = long long (*)();
-    // The local wall time as clock fields; read by every clock pass.
-    using ClockSource = model::ClockFields (*)();
+    // The local wall time; read by every clock pass and by the repaint timer.
+    using ClockSource = model::ClockReading (*)();
 
     // How many times the figure has been drawn; a frame draws it once, or 13 times
     // with antialiasing on.
@@ -60,6 +63,11 @@ private:
 
     TickSource tick;
     ClockSource clockSource;
+    model::ClockReading lastReading; // of the latest clock pass
+
+    // Single-shot, aimed just past the start of the next wall-clock second.
+    QTimer *repaintTimer;
+    model::TimerArm timerArm;
     bool checkGlErrors; // VELKAR_CHECK_GL=1: abort on the first GL error after a frame
     unsigned long long figureCount = 0;
 
@@ -108,4 +116,8 @@ private:
     void drawScreenPicture();
     void bindScreenTexture();
     void setClockFields(const model::ClockFields &fields);
+
+    // Clock repaints
+    void armRepaintTimer(const model::ClockReading &from);
+    void repaintTimerFired();
 };
