@@ -1,9 +1,15 @@
 // LD_PRELOAD shim: stamps every glXSwapBuffers with CLOCK_MONOTONIC, so frame and start-up
 // times are taken from outside the program being measured.
 //
-//   VELKAR_SWAP_FD=N      append "swap <ns> <pixels>" lines to the already open fd N
+//   VELKAR_SWAP_FD=N      append "swap <ns> <pixels> <shown>" lines to the already open fd N
 //   VELKAR_SWAP_COUNT=K   for the first K swaps, count the back buffer's non-white pixels
 //                         (the picture about to be shown); otherwise <pixels> is -1
+//   VELKAR_SWAP_REALTIME=1  stamp with CLOCK_REALTIME instead, to set swaps against the
+//                         wall clock
+//
+// <shown> is the time_t last handed to localtime_r before the swap (-1 before the first):
+// velkar breaks down the wall time once per clock pass, so that is the second the frame's
+// clock shows.
 //
 // The stamp is taken on entry, before any counting, so a counted swap is stamped at the
 // time it was asked for. The program can add "mark <ns> <text>" lines through
@@ -30,10 +36,14 @@ using ProcFn = __GLXextFuncPtr (*)(const GLubyte *);
 using ReadPixelsFn = void (*)(GLint, GLint, GLsizei, GLsizei, GLenum, GLenum, void *);
 using GetIntegervFn = void (*)(GLenum, GLint *);
 
+using LocaltimeFn = struct tm *(*)(const time_t *, struct tm *);
+
 int logFd = -1;
 long countSwaps = 0;
+clockid_t stampClock = CLOCK_MONOTONIC;
 std::atomic<long> swapNumber{0};
 std::atomic<SwapFn> realSwap{nullptr};
+std::atomic<long long> lastLocaltime{-1};
 
 DlsymFn realDlsym()
 {
@@ -49,7 +59,7 @@ DlsymFn realDlsym()
 long long nowNs()
 {
     timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
+    clock_gettime(stampClock, &ts);
     return ts.tv_sec * 1000000000LL + ts.tv_nsec;
 }
 
@@ -71,7 +81,8 @@ char *putNumber(char *p, long long n)
     return p;
 }
 
-void writeLine(const char *kind, long long ns, const char *rest, long long number, bool hasNumber)
+void writeLine(const char *kind, long long ns, const char *rest, long long number, bool hasNumber,
+               long long shown = 0, bool hasShown = false)
 {
     if (logFd < 0)
         return;
@@ -84,6 +95,10 @@ void writeLine(const char *kind, long long ns, const char *rest, long long numbe
     if (hasNumber) {
         *p++ = ' ';
         p = putNumber(p, number);
+    }
+    if (hasShown) {
+        *p++ = ' ';
+        p = putNumber(p, shown);
     }
     if (rest) {
         *p++ = ' ';
@@ -134,6 +149,9 @@ __attribute__((constructor)) void openLog()
         logFd = atoi(fd);
     if (const char *k = getenv("VELKAR_SWAP_COUNT"))
         countSwaps = atol(k);
+    if (const char *realtime = getenv("VELKAR_SWAP_REALTIME"))
+        if (strcmp(realtime, "1") == 0)
+            stampClock = CLOCK_REALTIME;
 }
 
 SwapFn resolveSwap()
@@ -160,9 +178,18 @@ __attribute__((visibility("default"))) void glXSwapBuffers(Display *dpy, GLXDraw
     const long long stamp = nowNs();
     const long n = ++swapNumber;
     const long long pixels = n <= countSwaps ? countNonWhitePixels() : -1;
-    writeLine("swap", stamp, nullptr, pixels, true);
+    writeLine("swap", stamp, nullptr, pixels, true, lastLocaltime.load(), true);
     if (SwapFn fn = resolveSwap())
         fn(dpy, drawable);
+}
+
+__attribute__((visibility("default"))) struct tm *localtime_r(const time_t *t,
+                                                              struct tm *out) noexcept
+{
+    static LocaltimeFn real = reinterpret_cast<LocaltimeFn>(realDlsym()(RTLD_NEXT, "localtime_r"));
+    if (t)
+        lastLocaltime.store(*t);
+    return real ? real(t, out) : nullptr;
 }
 
 __attribute__((visibility("default"))) void *dlsym(void *handle, const char *name)

@@ -19,18 +19,22 @@ long long steadyMillis()
 Scene3D::Scene3D(QWidget *parent)
     : QGLWidget(parent), xRot(-90), yRot(0), zRot(0), xTra(0), yTra(0), zTra(0), nSca(0.2f),
       nAni(0), antiAliasing(false), makean(true), ptrMousePosition(0, 0), tick(steadyMillis),
-      clockSource(model::currentClockFields)
+      clockSource(model::readClock), lastReading(clockSource()),
+      repaintTimer(new QTimer(this)), timerArm{}
 {
     const char *check = std::getenv("VELKAR_CHECK_GL");
     checkGlErrors = check && std::strcmp(check, "1") == 0;
 
-    // One reading now, so the hands of the very first frame already show the time.
-    setClockFields(clockSource());
+    // The reading taken above, so the hands of the very first frame already show the time.
+    setClockFields(lastReading.fields);
     setAcceptDrops(true);
 
-    QTimer *timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, &Scene3D::updateGL);
-    timer->start(1000);
+    // A coarse timer would wander by up to 5% of its interval, so the second on screen would
+    // change anywhere within the wall clock's second.
+    repaintTimer->setSingleShot(true);
+    repaintTimer->setTimerType(Qt::PreciseTimer);
+    connect(repaintTimer, &QTimer::timeout, this, &Scene3D::repaintTimerFired);
+    armRepaintTimer(lastReading);
 }
 
 Scene3D::~Scene3D()
@@ -47,6 +51,27 @@ void Scene3D::setClockFields(const model::ClockFields &fields)
     min = fields.min;
     min12 = fields.min12;
     hou = fields.hou;
+}
+
+void Scene3D::armRepaintTimer(const model::ClockReading &from)
+{
+    timerArm = {from.second, from.nanos, tick()};
+    repaintTimer->start(model::msToNextSecond(from.nanos));
+}
+
+// Only the timer's own frames re-arm it: other repaints (keys, exposes, the lid) leave the
+// schedule alone, and a steady stream of frames restarts no timer.
+void Scene3D::repaintTimerFired()
+{
+    const model::ClockReading now = clockSource();
+    const model::TimerStep step = model::stepOnTimer(timerArm, now.second, now.nanos, tick());
+    if (!step.repaint) {
+        repaintTimer->start(step.waitMs);
+        return;
+    }
+    lastReading = now; // a hidden window draws no frame, and this reading stands in for it
+    updateGL();
+    armRepaintTimer(lastReading);
 }
 
 void Scene3D::getVertexArray()

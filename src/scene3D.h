@@ -4,6 +4,7 @@
 #include <QGLWidget>
 #include <QPoint>
 
+#include "repaint.h"
 #include "tables.h"
 
 class QDragEnterEvent;
@@ -11,6 +12,7 @@ class QDragMoveEvent;
 class QDropEvent;
 class QKeyEvent;
 class QMouseEvent;
+class QTimer;
 class QWheelEvent;
 
 class Scene3D : public QGLWidget
@@ -22,10 +24,11 @@ public:
     explicit Scene3D(QWidget *parent = nullptr);
     ~Scene3D() override;
 
-    // Elapsed milliseconds on a monotonic clock; drives the timed lid animations.
+    // Elapsed milliseconds on a monotonic clock; drives the timed lid animations and
+    // measures how long the repaint timer has waited.
     using TickSource = long long (*)();
-    // The local wall time as clock fields; read by every clock pass.
-    using ClockSource = model::ClockFields (*)();
+    // The local wall time; read by every clock pass and by the repaint timer.
+    using ClockSource = model::ClockReading (*)();
 
     // The screen picture's file, read at the first frame; "nqw.bmp" unless set before.
     void setPictureFile(const QString &fileName) { pictureFile = fileName; }
@@ -70,6 +73,11 @@ private:
 
     TickSource tick;
     ClockSource clockSource;
+    model::ClockReading lastReading; // of the latest clock pass
+
+    // Single-shot, aimed just past the start of the next wall-clock second.
+    QTimer *repaintTimer;
+    model::TimerArm timerArm;
     bool checkGlErrors; // VELKAR_CHECK_GL=1: abort on the first GL error after a frame
     unsigned long long figureCount = 0;
 
@@ -124,4 +132,8 @@ private:
     void replaceTexture(const QImage &picture);
     void saveScreenshot();
     QImage grabFrame();
+
+    // Clock repaints
+    void armRepaintTimer(const model::ClockReading &from);
+    void repaintTimerFired();
 };

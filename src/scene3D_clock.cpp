@@ -11,7 +11,8 @@ constexpr int p[4] = {57, 58, 71, 72};
 void Scene3D::updateTime()
 {
     glDisable(GL_LIGHTING);
-    setClockFields(clockSource());
+    lastReading = clockSource();
+    setClockFields(lastReading.fields);
     drawNumb(hou, min, sec);
 
     // The colon blinks: black in even seconds, white in odd ones.

@@ -34,11 +34,18 @@ void countWarnings(QtMsgType type, const QMessageLogContext &context, const QStr
     previousHandler(type, context, message);
 }
 
-// A clock pinned at 10:08:3x; the second is set by each test.
+// A clock pinned at 10:08:3x; the second is set by each test. Its wall time, in ns since
+// the epoch, stands still unless a test makes each reading advance it.
 model::ClockFields pinned = {30, 8, 10 * 5 + 8 / 12, 10};
-model::ClockFields pinnedClock()
+constexpr long long kSecond = 1000000000LL;
+constexpr long long kPinnedEpoch = 1796637000LL; // whole seconds
+long long pinnedNs = kPinnedEpoch * kSecond;
+long long pinnedStepNs = 0;
+model::ClockReading pinnedClock()
 {
-    return pinned;
+    const long long t = pinnedNs;
+    pinnedNs += pinnedStepNs;
+    return {pinned, t / kSecond, long(t % kSecond)};
 }
 
 // A tick source that advances by a fixed step at every reading.
@@ -223,6 +230,9 @@ private slots:
     void highDpiViewportCoversTheWindow();
     void digitsAreDrawnStrokeByStroke();
     void colonDotsBlinkWithTheSeconds();
+    void clockTimerAimsJustPastEachSecond_data();
+    void clockTimerAimsJustPastEachSecond();
+    void clockTimerNeverRepaintsEarly();
     void pictureIsUprightOnTheOpenLid();
     void framesLeaveTheWindowOpaque();
     void pictureDoesNotTintTheBody();
@@ -255,6 +265,8 @@ void tst_Scene3D::init()
     fakeNow = 0;
     fakeStep = 16;
     pinned = {30, 8, 10 * 5 + 8 / 12, 10};
+    pinnedNs = kPinnedEpoch * kSecond;
+    pinnedStepNs = 0;
 }
 
 void tst_Scene3D::startsAtTheStartView()
@@ -264,7 +276,8 @@ void tst_Scene3D::startsAtTheStartView()
     QCOMPARE(w.ptrMousePosition, QPoint(0, 0));
     const auto timers = w.findChildren<QTimer *>();
     QCOMPARE(timers.size(), 1);
-    QCOMPARE(timers.first()->interval(), 1000);
+    QVERIFY(timers.first()->isSingleShot());
+    QCOMPARE(timers.first()->timerType(), Qt::PreciseTimer);
     QVERIFY(timers.first()->isActive());
 
     // The repaint timer alone keeps drawing.
@@ -709,6 +722,97 @@ void tst_Scene3D::colonDotsBlinkWithTheSeconds()
             QCOMPARE(ColorArray[v][3], 1.0f);
         }
     }
+}
+
+void tst_Scene3D::clockTimerAimsJustPastEachSecond_data()
+{
+    QTest::addColumn<long>("nanos");
+    QTest::addColumn<int>("interval");
+    QTest::newRow(".000") << 0L << 1001;
+    QTest::newRow(".0000001") << 100L << 1001;
+    QTest::newRow(".001") << 1000000L << 1000;
+    QTest::newRow(".500") << 500000000L << 501;
+    QTest::newRow(".9985") << 998500000L << 3;
+    QTest::newRow(".999") << 999000000L << 2;
+    QTest::newRow(".999999999") << 999999999L << 2;
+}
+
+void tst_Scene3D::clockTimerAimsJustPastEachSecond()
+{
+    QFETCH(long, nanos);
+    QFETCH(int, interval);
+    auto w = makeScene();
+    QVERIFY(w);
+    QTimer *timer = w->findChild<QTimer *>();
+    // Fired in a new second, the timer draws one frame and aims from that frame's reading.
+    w->timerArm = {kPinnedEpoch, 0, 0};
+    pinnedNs = (kPinnedEpoch + 1) * kSecond + nanos;
+    const auto before = w->figureDrawings();
+    w->repaintTimerFired();
+    QCOMPARE(w->figureDrawings(), before + 1);
+    QVERIFY(timer->isActive() && timer->isSingleShot());
+    QCOMPARE(timer->interval(), interval);
+    // Never before the next second, and within its first 2 ms.
+    const long long lands = nanos + interval * 1000000LL;
+    QVERIFY(lands > kSecond && lands <= kSecond + 2000000);
+}
+
+void tst_Scene3D::clockTimerNeverRepaintsEarly()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    QTimer *timer = w->findChild<QTimer *>();
+    w->tick = fakeTick;
+    fakeStep = 0;
+    // Fires the timer at a wall time and a monotonic time; gives the frames it drew.
+    const auto fire = [&](long long second, long nanos, long long tick) {
+        pinnedNs = second * kSecond + nanos;
+        fakeNow = tick;
+        const auto before = w->figureDrawings();
+        w->repaintTimerFired();
+        return timer->isActive() ? w->figureDrawings() - before : 99;
+    };
+    const long long s = kPinnedEpoch;
+    w->timerArm = {s - 1, 0, 0};
+
+    QCOMPARE(fire(s, 2000000, 0), 1ull);
+    QCOMPARE(timer->interval(), 999);
+    // The wall clock runs a little slow: half a millisecond short of the new second, the
+    // timer waits out the rest instead of drawing second s again.
+    QCOMPARE(fire(s, 999500000, 998), 0ull);
+    QCOMPARE(timer->interval(), 2);
+    QCOMPARE(fire(s + 1, 1500000, 1000), 1ull);
+    QCOMPARE(timer->interval(), 1000);
+
+    // A key repaint between two ticks draws its frame and leaves the timer as it was.
+    pinnedNs = (s + 1) * kSecond + 600000000;
+    const auto before = w->figureDrawings();
+    QTest::keyClick(w.get(), Qt::Key_Up);
+    QCOMPARE(w->figureDrawings(), before + 1);
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 1000);
+    QCOMPARE(w->timerArm.second, s + 1);
+    QCOMPARE(w->timerArm.nanos, 1500000L);
+    QCOMPARE(w->timerArm.tick, 1000LL);
+    QCOMPARE(fire(s + 2, 1000000, 2000), 1ull);
+
+    // A stopped wall clock still gets its frame, once the longest wait is over.
+    QCOMPARE(fire(s + 2, 1000000, 3000), 0ull);
+    QCOMPARE(timer->interval(), 50);
+    QCOMPARE(fire(s + 2, 1000000, 3050), 1ull);
+    // A clock set back is drawn at once.
+    QCOMPARE(fire(s - 3600, 0, 3051), 1ull);
+
+    // The frame's own reading aims the timer: here it reads 4 ms after the timer's.
+    pinnedStepNs = 4000000;
+    QCOMPARE(fire(s - 3599, 0, 4100), 1ull);
+    QCOMPARE(timer->interval(), 997);
+    pinnedStepNs = 0;
+
+    // A hidden window draws nothing, and the timer keeps going.
+    w->hide();
+    QCOMPARE(fire(s - 3598, 500000000, 5200), 0ull);
+    QCOMPARE(timer->interval(), 501);
 }
 
 void tst_Scene3D::pictureIsUprightOnTheOpenLid()

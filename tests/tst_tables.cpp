@@ -238,7 +238,7 @@ private slots:
     void clockFieldsSplitLocalTime();
     void clockFollowsWallClockAcrossDaylightSaving();
     void outsideDaylightSavingEqualsStandardTime();
-    void currentClockFieldsReadsLocalTime();
+    void readClockGivesLocalTime();
 };
 
 void tst_Tables::colourTableMatchesColourList()
@@ -609,7 +609,7 @@ void tst_Tables::outsideDaylightSavingEqualsStandardTime()
     }
 }
 
-void tst_Tables::currentClockFieldsReadsLocalTime()
+void tst_Tables::readClockGivesLocalTime()
 {
     if (!haveZone("Europe/Berlin"))
         QSKIP("no time zone data for Europe/Berlin in /usr/share/zoneinfo");
@@ -623,9 +623,12 @@ void tst_Tables::currentClockFieldsReadsLocalTime()
         const QTime t = QDateTime::currentDateTimeUtc().toTimeZone(berlin).time();
         return t.hour() * 3600 + t.minute() * 60 + t.second();
     };
+    const qint64 epochBefore = QDateTime::currentSecsSinceEpoch();
     const int before = secondOfDay();
-    const model::ClockFields now = model::currentClockFields();
+    const model::ClockReading reading = model::readClock();
     const int after = secondOfDay();
+    const qint64 epochAfter = QDateTime::currentSecsSinceEpoch();
+    const model::ClockFields &now = reading.fields;
 
     const int shown = now.hou * 3600 + now.min * 60 + now.sec;
     const bool between = before <= after ? before <= shown && shown <= after
@@ -634,6 +637,11 @@ void tst_Tables::currentClockFieldsReadsLocalTime()
         between,
         qPrintable(QStringLiteral("%1 shown, read %2 and %3").arg(shown).arg(before).arg(after)));
     QCOMPARE(now.min12, (now.hou % 12) * 5 + now.min / 12);
+
+    // The fields are those of the second read, and the fraction lies within it.
+    QVERIFY(epochBefore <= reading.second && reading.second <= epochAfter);
+    QCOMPARE(asVector(fieldsAt(std::time_t(reading.second))), asVector(now));
+    QVERIFY(reading.nanos >= 0 && reading.nanos < 1000000000L);
 }
 
 QTEST_APPLESS_MAIN(tst_Tables)

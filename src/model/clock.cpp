@@ -18,13 +18,18 @@ model::ClockFields model::clockFields(const std::tm &local)
     return {sec, min, min12, hou};
 }
 
-model::ClockFields model::currentClockFields()
+model::ClockReading model::readClock()
 {
-    const std::time_t now = std::time(nullptr);
+    // The second and its fraction come from one reading: time() may still give the old
+    // second for a moment after the precise clock has turned.
+    timespec now{};
+    if (clock_gettime(CLOCK_REALTIME, &now) != 0)
+        return {{0, 0, 0, 0}, 0, 0};
+    const std::time_t second = now.tv_sec;
     std::tm local{};
-    // With no clock or no local breakdown the clocks show a fixed 00:00:00 rather than
-    // fields computed from an unset struct tm.
-    if (now == std::time_t(-1) || !localtime_r(&now, &local))
-        return {0, 0, 0, 0};
-    return clockFields(local);
+    // With no local breakdown the clocks show a fixed 00:00:00 rather than fields computed
+    // from an unset struct tm.
+    if (!localtime_r(&second, &local))
+        return {{0, 0, 0, 0}, second, now.tv_nsec};
+    return {clockFields(local), second, now.tv_nsec};
 }

@@ -90,7 +90,15 @@ struct ClockFields {
     int hou;
 };
 ClockFields clockFields(const std::tm &local);
-// The clock fields of the local wall time now.
-ClockFields currentClockFields();
+
+// One reading of the wall clock: the fields to show, and the second and the point within it
+// that they were read at, which the repaint timer aims from.
+struct ClockReading {
+    ClockFields fields;
+    long long second; // since the epoch
+    long nanos;       // into that second, 0-999999999
+};
+// The local wall time now.
+ClockReading readClock();
 
 } // namespace model
