@@ -98,7 +98,7 @@ Owner ownerOf(void *address, std::string *symbol)
     if (contains(object, "libc.so") || contains(object, "libstdc++") ||
         contains(object, "libgcc_s"))
         return Owner::Allocator;
-    if (contains(object, "libQt5"))
+    if (contains(object, "libQt5") || contains(object, "libQt6"))
         return Owner::Toolkit;
     if (contains(object, "libGL") || contains(object, "dri") || contains(object, "LLVM") ||
         contains(object, "glapi") || contains(object, "gallium") || contains(object, "libX") ||

@@ -1,16 +1,16 @@
 // The one window of the program: the folding phone, its view, its lid and its clocks.
 #pragma once
 
-#include <QGLWidget>
 #include <QPoint>
 
+#include "glwidget.h"
 #include "tables.h"
 
 class QKeyEvent;
 class QMouseEvent;
 class QWheelEvent;
 
-class Scene3D : public QGLWidget
+class Scene3D : public GLWidget
 {
     friend class tst_Scene3D;
     friend class SceneBench;

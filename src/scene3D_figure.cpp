@@ -65,10 +65,8 @@ void Scene3D::bindScreenTexture()
         textureTried = true;
         const QImage picture = loadScreenPicture("nqw.bmp");
         if (!picture.isNull()) {
-            // Qt's default options less MipmapBindOption: the levels are built on the CPU.
-            texture = bindTexture(picture, GL_TEXTURE_2D, GL_RGBA,
-                                  QGLContext::LinearFilteringBindOption |
-                                      QGLContext::InvertedYBindOption);
+            // Level 0 only: the smaller levels are built on the CPU.
+            texture = uploadPicture(picture);
             buildMipmaps();
         }
     }

@@ -49,8 +49,8 @@ QSize bmpClaimedSize(const QString &fileName)
     BmpHeader header;
     if (!file.open(QIODevice::ReadOnly) || !readBmpHeader(file, &header))
         return QSize();
-    return QSize(int(qBound<qint64>(0, header.width, INT_MAX)),
-                 int(qMin<qint64>(header.height, INT_MAX)));
+    return QSize(int(qBound(qint64(0), header.width, qint64(INT_MAX))),
+                 int(qMin(header.height, qint64(INT_MAX))));
 }
 
 // Qt's BMP reader fills the rows missing from a truncated file without reporting an error,

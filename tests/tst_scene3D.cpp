@@ -93,7 +93,8 @@ double distanceToSegment(QPointF p, QPointF a, QPointF b)
 void drag(QWidget &w, QPoint from, QPoint to)
 {
     QTest::mousePress(&w, Qt::LeftButton, Qt::NoModifier, from);
-    QMouseEvent move(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, to, w.mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(&w, &move);
     QTest::mouseRelease(&w, Qt::LeftButton, Qt::NoModifier, to);
 }
@@ -133,7 +134,7 @@ class tst_Scene3D : public QObject
     static QImage frame(Scene3D &w)
     {
         w.updateGL();
-        return w.grabFrameBuffer();
+        return w.grabFrame();
     }
 
     // Where a vertex lands in the window, in logical pixels from the top-left.
@@ -208,9 +209,12 @@ private slots:
 void tst_Scene3D::initTestCase()
 {
     {
-        Scene3D probe;
         // Run under scripts/with-xvfb, which provides a display with Mesa's OpenGL; without
-        // a context every widget test would be meaningless, so that is a failure.
+        // a context every widget test would be meaningless, so that is a failure. A widget
+        // on Qt 6 makes its context when first shown.
+        Scene3D probe;
+        probe.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&probe));
         QVERIFY2(probe.isValid(), "no OpenGL context");
     }
     previousHandler = qInstallMessageHandler(countWarnings);

@@ -1,0 +1,159 @@
+#include "glwidget.h"
+
+#if VELKAR_QT == 6
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QOpenGLContext>
+#include <QOpenGLExtraFunctions>
+#include <QOpenGLFramebufferObject>
+#include <QSurfaceFormat>
+
+GLWidget::GLWidget(QWidget *parent) : QOpenGLWidget(parent)
+{
+    // The figure is drawn with fixed-function GL, which a core profile does not have.
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    setFormat(format);
+    // No alpha channel, like the window Qt 5 draws in: the translucent overlay blends into
+    // the colours and leaves nothing for the window's composition to blend again.
+    setTextureFormat(GL_RGB8);
+}
+
+GLWidget::~GLWidget()
+{
+    if (m_flipped) {
+        makeCurrent();
+        m_flipped.reset();
+    }
+}
+
+// Sent, not posted: once a window holding a QOpenGLWidget has been up for about a second,
+// Qt turns every repaint() into an update that waits for the event loop, and the lid
+// animation, which runs none, would show none of its frames. The update request has the
+// window paint this widget and show the result before it returns.
+void GLWidget::updateGL()
+{
+    update();
+    QEvent request(QEvent::UpdateRequest);
+    QCoreApplication::sendEvent(window(), &request);
+}
+
+// Mesa rasterizes a window the other way up from a framebuffer object (a window's rows run
+// top down), and the two round differently where an outline meets a face: drawn straight
+// into the widget's framebuffer object, a few pixels of a view differed from the Qt 5
+// window's. With the upper-left clip origin the frame is rasterized exactly as in a
+// window, upside down; flipFrame() then turns it the right way up.
+void GLWidget::paintEvent(QPaintEvent *event)
+{
+    if (isValid() && !m_resolved) {
+        m_resolved = true;
+        makeCurrent();
+        const QOpenGLContext *gl = context();
+        if (gl->format().version() >= qMakePair(4, 5) || gl->hasExtension("GL_ARB_clip_control"))
+            m_clipControl =
+                reinterpret_cast<PFNGLCLIPCONTROLPROC>(gl->getProcAddress("glClipControl"));
+    }
+    if (!isValid() || !m_clipControl) {
+        QOpenGLWidget::paintEvent(event);
+        return;
+    }
+    makeCurrent();
+    m_clipControl(GL_UPPER_LEFT, GL_NEGATIVE_ONE_TO_ONE);
+    QOpenGLWidget::paintEvent(event);
+    makeCurrent();
+    m_clipControl(GL_LOWER_LEFT, GL_NEGATIVE_ONE_TO_ONE);
+    flipFrame();
+}
+
+// Mirrors the widget's framebuffer top to bottom, through a second one: exact copies of
+// whole pixels.
+void GLWidget::flipFrame()
+{
+    const QSize size = this->size() * devicePixelRatio();
+    if (!m_flipped || m_flipped->size() != size)
+        m_flipped = std::make_unique<QOpenGLFramebufferObject>(
+            size, QOpenGLFramebufferObject::NoAttachment, GL_TEXTURE_2D, GL_RGB8);
+    QOpenGLExtraFunctions *gl = context()->extraFunctions();
+    const GLuint frame = defaultFramebufferObject();
+    const int w = size.width();
+    const int h = size.height();
+    gl->glBindFramebuffer(GL_READ_FRAMEBUFFER, frame);
+    gl->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, m_flipped->handle());
+    gl->glBlitFramebuffer(0, 0, w, h, 0, h, w, 0, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    gl->glBindFramebuffer(GL_READ_FRAMEBUFFER, m_flipped->handle());
+    gl->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, frame);
+    gl->glBlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    gl->glBindFramebuffer(GL_FRAMEBUFFER, frame);
+}
+
+QImage GLWidget::grabFrame()
+{
+    if (!isValid())
+        return QImage();
+    makeCurrent();
+    const QSize size = this->size() * devicePixelRatio();
+    QImage frame(size, QImage::Format_RGB32);
+    glReadPixels(0, 0, size.width(), size.height(), GL_BGRA, GL_UNSIGNED_BYTE, frame.bits());
+    return frame.mirrored();
+}
+
+// What QGLContext::bindTexture made of a picture: one with an alpha channel becomes
+// non-premultiplied ARGB, any other opaque RGB; then RGBA bytes, bottom row first.
+GLuint GLWidget::uploadPicture(const QImage &picture)
+{
+    const QImage texels = picture
+                              .convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                                         : QImage::Format_RGB32)
+                              .convertToFormat(QImage::Format_RGBA8888)
+                              .mirrored();
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, texels.width(), texels.height(), 0, GL_RGBA,
+                 GL_UNSIGNED_BYTE, texels.constBits());
+    return texture;
+}
+
+void GLWidget::deletePicture(GLuint texture)
+{
+    glDeleteTextures(1, &texture);
+}
+
+void GLWidget::setClearColour(const QColor &colour)
+{
+    glClearColor(GLfloat(colour.redF()), GLfloat(colour.greenF()), GLfloat(colour.blueF()),
+                 GLfloat(colour.alphaF()));
+}
+
+#else
+
+GLWidget::GLWidget(QWidget *parent) : QGLWidget(parent) {}
+
+GLWidget::~GLWidget() = default;
+
+QImage GLWidget::grabFrame()
+{
+    return grabFrameBuffer();
+}
+
+GLuint GLWidget::uploadPicture(const QImage &picture)
+{
+    // Qt's default options less MipmapBindOption: the levels are built on the CPU.
+    return bindTexture(picture, GL_TEXTURE_2D, GL_RGBA,
+                       QGLContext::LinearFilteringBindOption | QGLContext::InvertedYBindOption);
+}
+
+void GLWidget::deletePicture(GLuint texture)
+{
+    deleteTexture(texture);
+}
+
+void GLWidget::setClearColour(const QColor &colour)
+{
+    qglClearColor(colour);
+}
+
+#endif
