@@ -1,5 +1,8 @@
 #include "heap.h"
 
+// The thresholds are glibc's; with another C library there is nothing to tune.
+#ifdef __GLIBC__
+
 #include <cstdlib>
 #include <cstring>
 #include <malloc.h>
@@ -28,3 +31,9 @@ void tuneHeapForFrames()
     if (!tunedByUser("glibc.malloc.trim_threshold"))
         mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
 }
+
+#else
+
+void tuneHeapForFrames() {}
+
+#endif
