@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMatrix4x4>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWheelEvent>
@@ -88,6 +89,23 @@ double distanceToSegment(QPointF p, QPointF a, QPointF b)
     const double t = length2 > 0 ? qBound(0.0, QPointF::dotProduct(p - a, ab) / length2, 1.0) : 0;
     const QPointF d = p - (a + t * ab);
     return std::sqrt(QPointF::dotProduct(d, d));
+}
+
+// How many pixels of two pictures of the same size differ in colour.
+int differingPixels(const QImage &a, const QImage &b)
+{
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            differing += qRgb(qRed(a.pixel(x, y)), qGreen(a.pixel(x, y)), qBlue(a.pixel(x, y))) !=
+                         qRgb(qRed(b.pixel(x, y)), qGreen(b.pixel(x, y)), qBlue(b.pixel(x, y)));
+    return differing;
+}
+
+// The window as the window system shows it, in device pixels.
+QImage windowOnScreen(QWidget &w)
+{
+    return w.screen()->grabWindow(w.winId()).toImage();
 }
 
 void drag(QWidget &w, QPoint from, QPoint to)
@@ -196,11 +214,13 @@ private slots:
     void projectionKeepsProportions();
     void zeroSizedWindowKeepsAValidProjection();
     void highDpiViewportCoversTheWindow();
+    void updateGLShowsTheFrameBeforeReturning();
     void digitsAreDrawnStrokeByStroke();
     void colonDotsBlinkWithTheSeconds();
     void pictureIsUprightOnTheOpenLid();
     void pictureDoesNotTintTheBody();
     void pictureIsReadOnlyOnce();
+    void pictureTexelsAreItsColoursBottomRowFirst();
     void missingPictureWarnsOnceAndDrawsTheRest();
     void badPicturesAreRefused();
     void framesLeaveNoGlError();
@@ -625,6 +645,41 @@ void tst_Scene3D::highDpiViewportCoversTheWindow()
     QVERIFY(light(at(250, 140)) && light(at(250, 360)));
 }
 
+// Frames rendered back to back, as the timed lid animation renders them with no event loop
+// in between, are each drawn and shown by the time updateGL() returns. grabFrame() reads the
+// frame on screen in device pixels and draws none.
+void tst_Scene3D::updateGLShowsTheFrameBeforeReturning()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    const QImage before = windowOnScreen(*w);
+    const auto drawn = w->figureDrawings();
+    w->nAni = 1.5f;
+    w->updateGL();
+    // The open lid with antialiasing: picture, hands, smoothed lines and the overlay.
+    w->nAni = 3.0f;
+    w->endisAntiAliasing();
+    w->updateGL();
+    QCOMPARE(w->figureDrawings() - drawn, 1ull + 13ull);
+    const QImage grabbed = w->grabFrame();
+    const QImage shown = windowOnScreen(*w);
+    QCOMPARE(w->figureDrawings() - drawn, 1ull + 13ull);
+    const qreal dpr = w->devicePixelRatioF();
+    QCOMPARE(grabbed.size(), QSize(qRound(500 * dpr), qRound(500 * dpr)));
+    QCOMPARE(shown.size(), grabbed.size());
+    QVERIFY(differingPixels(before, shown) > 1000);
+    QCOMPARE(differingPixels(shown, grabbed), 0);
+    // Opaque through and through, the overlay's blending included, as a saved frame must be.
+    QCOMPARE(grabbed.format(), QImage::Format_RGB32);
+    int translucent = 0;
+    for (int y = 0; y < grabbed.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(grabbed.constScanLine(y));
+        for (int x = 0; x < grabbed.width(); ++x)
+            translucent += qAlpha(line[x]) != 255;
+    }
+    QCOMPARE(translucent, 0);
+}
+
 void tst_Scene3D::digitsAreDrawnStrokeByStroke()
 {
     auto w = makeScene();
@@ -749,6 +804,71 @@ void tst_Scene3D::pictureIsReadOnlyOnce()
     QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
 }
 
+// The picture's texture holds its colours exactly, alpha not premultiplied, bottom row first
+// (texture coordinate t = 0 is the picture's bottom), whatever format the reader gave.
+void tst_Scene3D::pictureTexelsAreItsColoursBottomRowFirst()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    w->makeCurrent();
+    QImage translucent(5, 3, QImage::Format_ARGB32); // sides that are no power of two
+    QImage indexed(5, 3, QImage::Format_Indexed8);
+    indexed.setColorCount(15);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x) {
+            const QRgb c =
+                qRgba(40 * x + 10, 80 * y + 5, 250 - 30 * x - 20 * y, 60 + 40 * x + 15 * y);
+            translucent.setPixel(x, y, c);
+            indexed.setColor(5 * y + x, c);
+            indexed.setPixel(x, y, uint(5 * y + x));
+        }
+    const QImage pictures[] = {
+        translucent,
+        indexed,
+        translucent.convertToFormat(QImage::Format_RGB32),
+        translucent.convertToFormat(QImage::Format_RGB888),
+        translucent.convertToFormat(QImage::Format_Grayscale8),
+    };
+    for (const QImage &picture : pictures) {
+        const GLuint texture = w->uploadPicture(picture);
+        QVERIFY(texture != 0);
+        GLint bound = 0, size[2] = {}, level1 = -1, filters[2] = {};
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+        QCOMPARE(GLuint(bound), texture);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size[0]);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size[1]);
+        QCOMPARE(QSize(size[0], size[1]), picture.size());
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 1, GL_TEXTURE_WIDTH, &level1);
+        QCOMPARE(level1, 0);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filters[0]);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &filters[1]);
+        QCOMPARE(filters[0], GLint(GL_LINEAR));
+        QCOMPARE(filters[1], GLint(GL_LINEAR));
+
+        std::vector<uchar> texels(size_t(picture.width() * picture.height() * 4));
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+        for (int row = 0; row < picture.height(); ++row)
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb want = picture.pixel(x, picture.height() - 1 - row);
+                const uchar *t = &texels[size_t((row * picture.width() + x) * 4)];
+                QVERIFY2(t[0] == qRed(want) && t[1] == qGreen(want) && t[2] == qBlue(want) &&
+                             t[3] == qAlpha(want),
+                         qPrintable(QString("format %1, texel (%2, %3) is %4 %5 %6 %7, want #%8")
+                                        .arg(picture.format())
+                                        .arg(x)
+                                        .arg(row)
+                                        .arg(t[0])
+                                        .arg(t[1])
+                                        .arg(t[2])
+                                        .arg(t[3])
+                                        .arg(want, 8, 16, QChar('0'))));
+            }
+        w->deletePicture(texture);
+        QVERIFY(!glIsTexture(texture));
+    }
+    QCOMPARE(glGetError(), GLenum(GL_NO_ERROR));
+}
+
 void tst_Scene3D::pictureDoesNotTintTheBody()
 {
     // The same closed phone with and without a picture, from the front and turned: the
@@ -768,11 +888,7 @@ void tst_Scene3D::pictureDoesNotTintTheBody()
             QCOMPARE(w->texture != 0, picture);
         }
         QCOMPARE(with.size(), without.size());
-        int differing = 0;
-        for (int y = 0; y < with.height(); ++y)
-            for (int x = 0; x < with.width(); ++x)
-                differing += with.pixel(x, y) != without.pixel(x, y);
-        QCOMPARE(differing, 0);
+        QCOMPARE(differingPixels(with, without), 0);
     }
 }
 
@@ -845,6 +961,10 @@ void tst_Scene3D::framesLeaveNoGlError()
     auto w = makeScene();
     QVERIFY(w);
     w->makeCurrent();
+    // Everything is drawn with fixed-function GL, which a core profile does not have.
+    GLint profile = 0;
+    glGetIntegerv(GL_CONTEXT_PROFILE_MASK, &profile);
+    QVERIFY(!(profile & GL_CONTEXT_CORE_PROFILE_BIT));
     while (glGetError() != GL_NO_ERROR) {
     }
     for (Qt::Key key : {Qt::Key_T, Qt::Key_Q, Qt::Key_Plus, Qt::Key_Left, Qt::Key_Space}) {
