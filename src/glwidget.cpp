@@ -28,10 +28,10 @@ GLWidget::~GLWidget()
     }
 }
 
-// Sent, not posted: once a window holding a QOpenGLWidget has been up for about a second,
-// Qt turns every repaint() into an update that waits for the event loop, and the lid
-// animation, which runs none, would show none of its frames. The update request has the
-// window paint this widget and show the result before it returns.
+// Not repaint(): Qt turns a repaint() that comes within one screen refresh (about 16 ms)
+// of the window's last composition into an update that waits for the event loop, so back
+// to back frames, such as the lid animation's, would be dropped. The update request, sent
+// rather than posted, has the window paint this widget and show the result at once.
 void GLWidget::updateGL()
 {
     update();
