@@ -1,6 +1,6 @@
-# Shared by the end-to-end, abuse and soak scripts: start velkar the way a user does, drive
-# it only through the X server (xdotool), read it only through the X server (xwininfo,
-# ImageMagick's import) and its exit status, and ask the model where to look.
+# Shared by the end-to-end, abuse, soak and pixel comparison scripts: start velkar the way a
+# user does, drive it only through the X server (xdotool), read it only through the X server
+# (xwininfo, ImageMagick's import) and its exit status, and ask the model where to look.
 # Source it with the program, the helper directory and the assets directory as $1 $2 $3;
 # DISPLAY must name a private X server (scripts/with-xvfb gives one).
 
