@@ -1,10 +1,11 @@
 #include "heap.h"
 
+#include <cstdlib> // before the test below: it defines __GLIBC__ with glibc
+#include <cstring>
+
 // The thresholds are glibc's; with another C library there is nothing to tune.
 #ifdef __GLIBC__
 
-#include <cstdlib>
-#include <cstring>
 #include <malloc.h>
 
 namespace {
