@@ -28,15 +28,20 @@ GLWidget::~GLWidget()
     }
 }
 
-// Not repaint(): Qt turns a repaint() that comes within one screen refresh (about 16 ms)
-// of the window's last composition into an update that waits for the event loop, so back
-// to back frames, such as the lid animation's, would be dropped. The update request, sent
-// rather than posted, has the window paint this widget and show the result at once.
+// Qt turns a repaint() that comes within one screen refresh (about 16 ms) of the window's
+// last composition into an update that waits for the event loop, so of frames rendered back
+// to back, such as the lid animation's, most would be dropped. When it has not painted, the
+// update request it posted is sent at once instead: the window paints this widget and shows
+// the result before returning. (Sending it every time would compose each frame twice, once
+// more when the posted request arrives.)
 void GLWidget::updateGL()
 {
-    update();
-    QEvent request(QEvent::UpdateRequest);
-    QCoreApplication::sendEvent(window(), &request);
+    const unsigned long long painted = m_paints;
+    repaint();
+    if (m_paints == painted) {
+        QEvent request(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(window(), &request);
+    }
 }
 
 // Mesa rasterizes a window the other way up from a framebuffer object (a window's rows run
@@ -46,6 +51,7 @@ void GLWidget::updateGL()
 // window, upside down; flipFrame() then turns it the right way up.
 void GLWidget::paintEvent(QPaintEvent *event)
 {
+    ++m_paints;
     if (isValid() && !m_resolved) {
         m_resolved = true;
         makeCurrent();

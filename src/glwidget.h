@@ -51,6 +51,7 @@ protected:
 private:
     void flipFrame();
 
+    unsigned long long m_paints = 0;
     bool m_resolved = false;
     PFNGLCLIPCONTROLPROC m_clipControl = nullptr;
     std::unique_ptr<QOpenGLFramebufferObject> m_flipped;
