@@ -15,8 +15,9 @@ GLWidget::GLWidget(QWidget *parent) : QOpenGLWidget(parent)
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
     setFormat(format);
-    // No alpha channel, like the window Qt 5 draws in: the translucent overlay blends into
-    // the colours and leaves nothing for the window's composition to blend again.
+    // No alpha channel, like the window Qt 5 draws in. Qt composes the widget's frame into
+    // the window with premultiplied blending, and the translucent overlay and the smoothed
+    // lines would leave an alpha below one there, letting the window's background through.
     setTextureFormat(GL_RGB8);
 }
 
@@ -48,7 +49,8 @@ void GLWidget::updateGL()
 // top down), and the two round differently where an outline meets a face: drawn straight
 // into the widget's framebuffer object, a few pixels of a view differed from the Qt 5
 // window's. With the upper-left clip origin the frame is rasterized exactly as in a
-// window, upside down; flipFrame() then turns it the right way up.
+// window, upside down; flipFrame() then turns it the right way up. Without clip control
+// (OpenGL before 4.5) the frame is drawn straight.
 void GLWidget::paintEvent(QPaintEvent *event)
 {
     ++m_paints;
