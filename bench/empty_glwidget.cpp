@@ -1,14 +1,18 @@
-// The floor for start-up and memory: the smallest QGLWidget program, with the same
-// toolkit, build flags, window size and event loop as velkar. It clears and swaps.
+// The floor for start-up, memory and idle CPU: the smallest GL widget program, on the same
+// toolkit adapter (QGLWidget with Qt 5, QOpenGLWidget with Qt 6), build flags, window size
+// and event loop as velkar, repainting once a second as velkar's clock does. It clears and
+// swaps.
 #include <QApplication>
-#include <QGLWidget>
+#include <QTimer>
+
+#include "glwidget.h"
 
 namespace {
 
-class EmptyGLWidget : public QGLWidget
+class EmptyGLWidget : public GLWidget
 {
 protected:
-    void initializeGL() override { qglClearColor(Qt::white); }
+    void initializeGL() override { setClearColour(Qt::white); }
     void paintGL() override { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
 };
 
@@ -18,8 +22,11 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     EmptyGLWidget widget;
-    widget.setWindowTitle("empty QGLWidget");
+    widget.setWindowTitle("empty GL widget");
     widget.resize(500, 500);
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, &widget, &EmptyGLWidget::updateGL);
+    timer.start(1000);
     widget.show();
     return app.exec();
 }

@@ -1,7 +1,11 @@
 #include "heap.h"
 
-#include <cstdlib>
+#include <cstdlib> // before the test below: it defines __GLIBC__ with glibc
 #include <cstring>
+
+// The thresholds are glibc's; with another C library there is nothing to tune.
+#ifdef __GLIBC__
+
 #include <malloc.h>
 
 namespace {
@@ -28,3 +32,9 @@ void tuneHeapForFrames()
     if (!tunedByUser("glibc.malloc.trim_threshold"))
         mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
 }
+
+#else
+
+void tuneHeapForFrames() {}
+
+#endif

@@ -17,8 +17,8 @@ long long steadyMillis()
 } // namespace
 
 Scene3D::Scene3D(QWidget *parent)
-    : QGLWidget(parent), xRot(-90), yRot(0), zRot(0), xTra(0), yTra(0), zTra(0), nSca(0.2f),
-      nAni(0), antiAliasing(false), makean(true), ptrMousePosition(0, 0), tick(steadyMillis),
+    : GLWidget(parent), xRot(-90), yRot(0), zRot(0), xTra(0), yTra(0), zTra(0), nSca(0.2f), nAni(0),
+      antiAliasing(false), makean(true), ptrMousePosition(0, 0), tick(steadyMillis),
       clockSource(model::readClock), lastReading(clockSource()),
       repaintTimer(new QTimer(this)), timerArm{}
 {
@@ -41,7 +41,7 @@ Scene3D::~Scene3D()
 {
     if (texture) {
         makeCurrent();
-        deleteTexture(texture);
+        deletePicture(texture);
     }
 }
 

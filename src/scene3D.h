@@ -1,9 +1,9 @@
 // The one window of the program: the folding phone, its view, its lid and its clocks.
 #pragma once
 
-#include <QGLWidget>
 #include <QPoint>
 
+#include "glwidget.h"
 #include "repaint.h"
 #include "tables.h"
 
@@ -15,7 +15,7 @@ class QMouseEvent;
 class QTimer;
 class QWheelEvent;
 
-class Scene3D : public QGLWidget
+class Scene3D : public GLWidget
 {
     friend class tst_Scene3D;
     friend class SceneBench;
@@ -131,7 +131,6 @@ private:
     bool showPicture(const QString &fileName);
     void replaceTexture(const QImage &picture);
     void saveScreenshot();
-    QImage grabFrame();
 
     // Clock repaints
     void armRepaintTimer(const model::ClockReading &from);

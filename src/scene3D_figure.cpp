@@ -74,10 +74,9 @@ void Scene3D::bindScreenTexture()
 void Scene3D::replaceTexture(const QImage &picture)
 {
     if (texture)
-        deleteTexture(texture);
-    // Qt's default options less MipmapBindOption: the levels are built on the CPU.
-    texture = bindTexture(picture, GL_TEXTURE_2D, GL_RGBA,
-                          QGLContext::LinearFilteringBindOption | QGLContext::InvertedYBindOption);
+        deletePicture(texture);
+    // Level 0 only: the smaller levels are built on the CPU.
+    texture = uploadPicture(picture);
     buildMipmaps();
 }
 

@@ -7,18 +7,6 @@
 #include "screenshot.h"
 #include "texture.h"
 
-// The frame as the window shows it, in device pixels: drawn into the back buffer, read
-// there before the swap (after a swap its contents are undefined), then shown.
-QImage Scene3D::grabFrame()
-{
-    setAutoBufferSwap(false);
-    updateGL();
-    const QImage frame = grabFrameBuffer();
-    swapBuffers();
-    setAutoBufferSwap(true);
-    return frame;
-}
-
 bool Scene3D::showPicture(const QString &fileName)
 {
     const QImage picture = loadScreenPicture(fileName);

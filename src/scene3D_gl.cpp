@@ -44,7 +44,7 @@ void setOverlayTint(GLfloat blue, GLfloat alpha)
 
 void Scene3D::initializeGL()
 {
-    qglClearColor(Qt::white);
+    setClearColour(Qt::white);
     glEnable(GL_POINT_SMOOTH);
     glEnable(GL_DEPTH_TEST);
     glShadeModel(GL_FLAT);
@@ -74,8 +74,9 @@ void Scene3D::resizeGL(int nWidth, int nHeight)
     else
         glOrtho(-1.0, 1.0, -ratio, ratio, -10.0, 10.0);
 
-    // The toolkit hands this hook the size in device pixels, so on a scaled display the
-    // viewport covers the whole window; the projection depends only on the proportions.
+    // On a scaled display the frame must cover the whole window in device pixels; glwidget.h
+    // tells how each toolkit sees to that. The projection depends only on the proportions,
+    // which are the same in logical and in device pixels.
     glViewport(0, 0, w, h);
 }
 

@@ -75,8 +75,8 @@ bool readBmpHeader(QIODevice &file, BmpHeader *header)
 // size, so the size is read here to say what is wrong with the file.
 QSize bmpClaimedSize(const BmpHeader &header)
 {
-    return QSize(int(qBound<qint64>(0, header.width, INT_MAX)),
-                 int(qMin<qint64>(header.height, INT_MAX)));
+    return QSize(int(qBound(qint64(0), header.width, qint64(INT_MAX))),
+                 int(qMin(header.height, qint64(INT_MAX))));
 }
 
 // Qt's BMP reader fills the rows missing from a truncated file without reporting an error,

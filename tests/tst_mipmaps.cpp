@@ -1,7 +1,16 @@
-// The screen picture's mipmap levels, halved on the CPU: no window, no GL context.
+// The scene library's CPU-side helpers, no window, no GL context: the screen picture's
+// mipmap levels, halved on the CPU, and the heap thresholds set for the frames.
 #include <QtTest>
+#include <cstdlib>
 
+#include "heap.h"
 #include "mipmaps.h"
+
+// The heap checks need glibc's allocator: AddressSanitizer brings its own.
+#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
+#define GLIBC_HEAP
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -28,6 +37,7 @@ private slots:
     void sideOfOneStaysOne();
     void oddSideDropsItsLastTexel();
     void chainEndsInOneTexelOfTheSameColour();
+    void heapKeepsLargeBlocksUnlessTheUserTunedIt();
 };
 
 void tst_Mipmaps::blockBecomesItsRoundedMean()
@@ -76,6 +86,36 @@ void tst_Mipmaps::chainEndsInOneTexelOfTheSameColour()
     }
     QCOMPARE(levels, 8);
     QCOMPARE(level, (Texels{12, 34, 56, 255}));
+}
+
+// A frame's upload buffers of a megabyte or more must come from the heap and stay there when
+// freed. Both checks need a process that has not tuned its heap yet, so they run in order;
+// the second block is the larger because glibc raises its own threshold to the size of a
+// mapped block once it is freed.
+void tst_Mipmaps::heapKeepsLargeBlocksUnlessTheUserTunedIt()
+{
+#ifdef GLIBC_HEAP
+    constexpr size_t kMiB = 1024 * 1024;
+    // Whether a block of the size is mapped on its own rather than taken from the heap.
+    const auto mappedApart = [](size_t size) {
+        const size_t before = mallinfo2().hblkhd;
+        void *volatile block = std::malloc(size); // kept, so the call is not elided
+        const size_t during = mallinfo2().hblkhd;
+        std::free(block);
+        return during >= before + size;
+    };
+    QVERIFY(qputenv("GLIBC_TUNABLES", "glibc.malloc.mmap_threshold=131072"));
+    tuneHeapForFrames();
+    QVERIFY2(mappedApart(4 * kMiB), "a threshold given in GLIBC_TUNABLES was overridden");
+
+    QVERIFY(qunsetenv("GLIBC_TUNABLES"));
+    tuneHeapForFrames();
+    QVERIFY2(!mappedApart(16 * kMiB), "a 16 MiB block was mapped apart from the heap");
+    // Freed at the top of the heap, it stays for the next frame instead of being trimmed.
+    QVERIFY(mallinfo2().fordblks >= 16 * kMiB);
+#else
+    QSKIP("needs glibc's own allocator");
+#endif
 }
 
 QTEST_APPLESS_MAIN(tst_Mipmaps)

@@ -1,4 +1,4 @@
-# Shared by the end-to-end, abuse and soak scripts: start velkar the way a user does, drive
+# Shared by the end-to-end, abuse, soak and pixel comparison scripts: start velkar the way a user does, drive
 # it only through the display server (xdotool on X11, wtype on Wayland), read it only
 # through the display server (xwininfo and ImageMagick's import, or swaymsg and grim) and
 # its exit status, and ask the model where to look.

@@ -1,0 +1,59 @@
+// The one place that knows which toolkit this build uses: Qt 5's QGLWidget or Qt 6's
+// QOpenGLWidget. Scene3D is written once against GLWidget; the calls that differ between
+// the two toolkits are here and in glwidget.cpp, nowhere else.
+//
+// Both draw the same frames, pixel for pixel. The hooks keep their names: initializeGL,
+// resizeGL, paintGL, and updateGL() to paint now. On a scaled display Qt 5 hands resizeGL
+// the size in device pixels and Qt 6 in logical ones; the projection depends only on the
+// proportions, and on Qt 6 the widget sets the device-pixel viewport before every paintGL.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+#if VELKAR_QT == 6
+#include <QOpenGLWidget>
+#include <memory>
+class QOpenGLFramebufferObject;
+using GLWidgetBase = QOpenGLWidget;
+#else
+#include <QGLWidget>
+using GLWidgetBase = QGLWidget;
+#endif
+
+class GLWidget : public GLWidgetBase
+{
+public:
+    explicit GLWidget(QWidget *parent = nullptr);
+    ~GLWidget() override;
+
+#if VELKAR_QT == 6
+    // Paints a frame and shows it before returning, as QGLWidget's updateGL() does, so a
+    // loop that renders its own frames shows every one of them.
+    void updateGL();
+#endif
+
+    // Draws a frame, shows it and returns it as shown, in device pixels.
+    QImage grabFrame();
+
+protected:
+    // Makes the picture a GL_TEXTURE_2D with linear filtering, leaves it bound and returns
+    // its name. Its texels are the picture's colours as eight-bit RGBA, not premultiplied,
+    // bottom row first; there are no mipmaps. Needs the context current.
+    GLuint uploadPicture(const QImage &picture);
+    void deletePicture(GLuint texture);
+
+    void setClearColour(const QColor &colour);
+
+#if VELKAR_QT == 6
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void flipFrame();
+
+    unsigned long long m_paints = 0;
+    bool m_resolved = false;
+    PFNGLCLIPCONTROLPROC m_clipControl = nullptr;
+    std::unique_ptr<QOpenGLFramebufferObject> m_flipped;
+#endif
+};
