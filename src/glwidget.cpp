@@ -75,7 +75,10 @@ void GLWidget::paintEvent(QPaintEvent *event)
 }
 
 // Mirrors the widget's framebuffer top to bottom, through a second one: exact copies of
-// whole pixels.
+// whole pixels. A mirroring blit of the whole frame would run a shader over every pixel,
+// on Mesa's software rasterizer about 1 ms a frame at 500x500. Each row on its own is a
+// copy of the same size and orientation, which Mesa does as a memory copy, as it does the
+// copy back.
 void GLWidget::flipFrame()
 {
     const QSize size = this->size() * devicePixelRatio();
@@ -88,7 +91,9 @@ void GLWidget::flipFrame()
     const int h = size.height();
     gl->glBindFramebuffer(GL_READ_FRAMEBUFFER, frame);
     gl->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, m_flipped->handle());
-    gl->glBlitFramebuffer(0, 0, w, h, 0, h, w, 0, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    for (int y = 0; y < h; ++y)
+        gl->glBlitFramebuffer(0, y, w, y + 1, 0, h - 1 - y, w, h - y, GL_COLOR_BUFFER_BIT,
+                              GL_NEAREST);
     gl->glBindFramebuffer(GL_READ_FRAMEBUFFER, m_flipped->handle());
     gl->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, frame);
     gl->glBlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
