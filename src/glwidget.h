@@ -50,6 +50,7 @@ protected:
 
 private:
     void flipFrame();
+    void composeUnfiltered();
 
     unsigned long long m_paints = 0;
     bool m_resolved = false;

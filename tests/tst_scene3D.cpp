@@ -601,6 +601,11 @@ void tst_Scene3D::framesRestoreTheirTemporaryState()
     GLint depthFunc = 0;
     glGetIntegerv(GL_DEPTH_FUNC, &depthFunc);
     QCOMPARE(depthFunc, GLint(GL_LESS));
+    // What the toolkit adapter does after a frame leaves the picture's texture bound.
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    QVERIFY(w->texture != 0);
+    QCOMPARE(GLuint(bound), w->texture);
 }
 
 void tst_Scene3D::spaceRestoresTheStartView()
