@@ -128,7 +128,7 @@ private:
     void setClockFields(const model::ClockFields &fields);
 
     // Pictures and screenshots
-    bool showPicture(const QString &fileName);
+    void showPicture(const QString &fileName);
     void replaceTexture(const QImage &picture);
     void saveScreenshot();
 

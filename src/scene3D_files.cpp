@@ -7,17 +7,16 @@
 #include "screenshot.h"
 #include "texture.h"
 
-bool Scene3D::showPicture(const QString &fileName)
+// A picture that cannot be read leaves the one shown; the loader says why.
+void Scene3D::showPicture(const QString &fileName)
 {
     const QImage picture = loadScreenPicture(fileName);
     if (picture.isNull())
-        return false;
+        return;
     makeCurrent();
-    pictureFile = fileName;
     textureTried = true;
     replaceTexture(picture);
     updateGL();
-    return true;
 }
 
 // Saving never changes the view; a failure is one warning line and nothing more.

@@ -97,7 +97,6 @@ void Scene3D::dragMoveEvent(QDragMoveEvent *event)
     acceptPictureDrag(event);
 }
 
-// A picture that cannot be read leaves the current one on screen; the loader says why.
 void Scene3D::dropEvent(QDropEvent *event)
 {
     const QString file = droppedFile(event->mimeData());
