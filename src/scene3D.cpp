@@ -17,13 +17,13 @@ long long steadyMillis()
 } // namespace
 
 Scene3D::Scene3D(QWidget *parent)
-    : GLWidget(parent), xRot(-90), yRot(0), zRot(0), xTra(0), yTra(0), zTra(0), nSca(0.2f), nAni(0),
-      antiAliasing(false), makean(true), ptrMousePosition(0, 0), tick(steadyMillis),
-      clockSource(model::readClock), lastReading(clockSource()),
+    : GLWidget(parent), antiAliasing(false), makean(true), ptrMousePosition(0, 0),
+      tick(steadyMillis), clockSource(model::readClock), lastReading(clockSource()),
       repaintTimer(new QTimer(this)), timerArm{}
 {
     const char *check = std::getenv("VELKAR_CHECK_GL");
     checkGlErrors = check && std::strcmp(check, "1") == 0;
+    setView(model::kStartView);
 
     // The reading taken above, so the hands of the very first frame already show the time.
     setClockFields(lastReading.fields);
@@ -51,6 +51,18 @@ void Scene3D::setClockFields(const model::ClockFields &fields)
     min = fields.min;
     min12 = fields.min12;
     hou = fields.hou;
+}
+
+void Scene3D::setView(const model::View &view)
+{
+    xRot = view.xRot;
+    yRot = view.yRot;
+    zRot = view.zRot;
+    xTra = view.xTra;
+    yTra = view.yTra;
+    zTra = view.zTra;
+    nSca = view.nSca;
+    nAni = view.nAni;
 }
 
 void Scene3D::armRepaintTimer(const model::ClockReading &from)

@@ -6,6 +6,7 @@
 #include "glwidget.h"
 #include "repaint.h"
 #include "tables.h"
+#include "view.h"
 
 class QDragEnterEvent;
 class QDragMoveEvent;
@@ -126,6 +127,7 @@ private:
     void drawScreenPicture();
     void bindScreenTexture();
     void setClockFields(const model::ClockFields &fields);
+    void setView(const model::View &view);
 
     // Pictures and screenshots
     void showPicture(const QString &fileName);

@@ -1,13 +1,6 @@
 // The clock pass: the digital clock on the outer display and the analog hands.
 #include "scene3D.h"
 
-namespace {
-
-// The colon dots, lower and upper of each colon.
-constexpr int p[4] = {57, 58, 71, 72};
-
-} // namespace
-
 void Scene3D::updateTime()
 {
     glDisable(GL_LIGHTING);
@@ -17,8 +10,9 @@ void Scene3D::updateTime()
 
     // The colon blinks: black in even seconds, white in odd ones.
     const GLfloat blink = GLfloat(sec % 2);
-    for (int v : p)
-        ColorArray[v][0] = ColorArray[v][1] = ColorArray[v][2] = blink;
+    for (const auto &colon : model::kColonDots)
+        for (GLubyte v : colon)
+            ColorArray[v][0] = ColorArray[v][1] = ColorArray[v][2] = blink;
 
     glLineWidth(2.0f);
     for (int digit = 0; digit < 6; ++digit)
@@ -32,12 +26,28 @@ void Scene3D::updateTime()
 
 void Scene3D::drawNumb(int hour, int minute, int second)
 {
-    model::drawNumb(hour, minute, second);
+    model::drawNumb(hour, minute, second,
+                    [this](int t, GLubyte pos, int arr) { switchNumb(t, pos, arr); });
 }
+
+// Each digit's strokes are put by its own member; any other value leaves the cell as it was.
 void Scene3D::switchNumb(int t, GLubyte pos, int arr)
 {
-    model::switchNumb(t, pos, arr);
+    switch (t) {
+    case 0: draw0(pos, arr); break;
+    case 1: draw1(pos, arr); break;
+    case 2: draw2(pos, arr); break;
+    case 3: draw3(pos, arr); break;
+    case 4: draw4(pos, arr); break;
+    case 5: draw5(pos, arr); break;
+    case 6: draw6(pos, arr); break;
+    case 7: draw7(pos, arr); break;
+    case 8: draw8(pos, arr); break;
+    case 9: draw9(pos, arr); break;
+    default: break;
+    }
 }
+
 void Scene3D::draw0(GLubyte pos, int arr)
 {
     model::drawGlyph(0, pos, arr);

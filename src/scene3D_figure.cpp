@@ -5,9 +5,6 @@
 
 namespace {
 
-// Dial marks drawn large: 12, 3, 9 and 6 o'clock.
-constexpr GLubyte q[4] = {163, 168, 169, 174};
-
 // Corners of the screen picture and where the picture's corners go, so that on the open
 // lid it reads upright: its top along the screen's far edge, its left at X = -0.82.
 struct PictureCorner {
@@ -49,7 +46,7 @@ void Scene3D::drawDialMarks()
 {
     for (const GLubyte &mark : PointsHo) {
         GLfloat size = 2.0f;
-        for (GLubyte big : q)
+        for (GLubyte big : model::kLargeDialMarks)
             if (mark == big)
                 size = 5.0f;
         glPointSize(size);

@@ -6,16 +6,6 @@
 
 namespace {
 
-// Jitter offsets of the antialiasing pass, in thousandths of a model unit (x, y, z).
-// clang-format off
-constexpr int pq[12][3] = {
-    { 0, -1, -1}, { 0,  1,  1}, { 0,  1, -1}, { 0,  1, -1},
-    {-1, -1,  0}, { 1,  1,  0}, {-1,  1,  0}, { 1, -1,  0},
-    {-1,  0, -1}, { 1,  0,  0}, { 0,  1,  1}, { 0, -1,  0},
-};
-// clang-format on
-constexpr double kJitterDivisor = 1000.0;
-
 constexpr GLfloat kAmbient[4] = {0.8f, 0.8f, 0.8f, 1.0f};
 constexpr GLfloat kLight1Position[4] = {2.0f, 2.0f, 0.5f, 1.0f};
 constexpr GLfloat kLight2Position[4] = {-2.0f, 2.0f, 0.5f, 1.0f};
@@ -33,7 +23,7 @@ void setLight(GLenum light, const GLfloat *position)
 // The overlay tints the fourth vertices of its two quads, which carry the quads' colour.
 void setOverlayTint(GLfloat blue, GLfloat alpha)
 {
-    for (int v : {11, 30}) {
+    for (int v : model::kOverlayTinted) {
         ColorArray[v][2] = blue;
         ColorArray[v][3] = alpha;
     }
@@ -114,10 +104,11 @@ void Scene3D::paintGL()
     drawFigure();
 
     if (makean && antiAliasing) {
-        for (const auto &offset : pq) {
+        for (const auto &offset : model::kJitterOffsets) {
             glPushMatrix();
-            glTranslatef(GLfloat(offset[0] / kJitterDivisor), GLfloat(offset[1] / kJitterDivisor),
-                         GLfloat(offset[2] / kJitterDivisor));
+            glTranslatef(GLfloat(offset[0] / model::kJitterDivisor),
+                         GLfloat(offset[1] / model::kJitterDivisor),
+                         GLfloat(offset[2] / model::kJitterDivisor));
             drawFigure();
             makean = false;
             glPopMatrix();

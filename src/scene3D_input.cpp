@@ -35,13 +35,11 @@ void Scene3D::mousePressEvent(QMouseEvent *event)
     ptrMousePosition = event->pos();
 }
 
-// A drag across the whole window turns the model by 180 / scale degrees.
 void Scene3D::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint delta = event->pos() - ptrMousePosition;
-    const GLfloat rate = 180 / nSca;
-    xRot = GLfloat(xRot + double(rate * delta.y()) / height());
-    zRot = GLfloat(zRot + double(rate * delta.x()) / width());
+    xRot = model::dragged(xRot, nSca, delta.y(), height());
+    zRot = model::dragged(zRot, nSca, delta.x(), width());
     ptrMousePosition = event->pos();
     updateGL();
 }

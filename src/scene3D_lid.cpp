@@ -4,10 +4,7 @@
 
 namespace {
 
-constexpr double kStep = 0.03;
-constexpr double kStepShift = 0.01;
 constexpr double kFrameShift = 0.0005;
-constexpr GLfloat kOpen = 3.0f;
 constexpr GLfloat kTicksPerRadian = 1000.0f;
 constexpr double kCloseThreshold = -0.001;
 
@@ -15,22 +12,14 @@ constexpr double kCloseThreshold = -0.001;
 
 void Scene3D::openroof_up()
 {
-    nAni = GLfloat(nAni + kStep);
-    if (nAni > kOpen)
-        nAni = kOpen;
-    else
-        yTra = GLfloat(yTra - kStepShift);
+    model::lidStep(nAni, yTra, 1);
     getVertexArray();
     updateGL();
 }
 
 void Scene3D::openroof_down()
 {
-    nAni = GLfloat(nAni - kStep);
-    if (nAni < 0)
-        nAni = 0;
-    else
-        yTra = GLfloat(yTra + kStepShift);
+    model::lidStep(nAni, yTra, -1);
     getVertexArray();
     updateGL();
 }
@@ -42,7 +31,7 @@ void Scene3D::openroof_auto_up()
     const GLfloat t = nAni * kTicksPerRadian;
     const long long clock0 = tick();
     long long clock1 = static_cast<long long>(tick() + double(t));
-    while ((clock1 - clock0) / 1000.0 <= kOpen) {
+    while ((clock1 - clock0) / 1000.0 <= model::kLidOpen) {
         nAni = GLfloat((clock1 - clock0) / 1000.0);
         yTra = GLfloat(yTra - kFrameShift);
         getVertexArray();

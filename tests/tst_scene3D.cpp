@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QKeyEvent>
-#include <QMatrix4x4>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScreen>
@@ -15,11 +14,14 @@
 #include <QtTest>
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <vector>
 
+#include "projection.h"
 #include "scene3D.h"
 #include "texture.h"
 
@@ -188,36 +190,22 @@ class tst_Scene3D : public QObject
     static QPointF windowPoint(const Scene3D &w, int vertex)
     {
         const GLfloat *v = VertexArray[vertex];
-        return project(w, QVector3D(v[0], v[1], v[2]));
-    }
-    static QPointF project(const Scene3D &w, QVector3D stored)
-    {
-        QMatrix4x4 projection;
-        const float ratio = float(w.height()) / float(w.width());
-        if (w.width() >= w.height())
-            projection.ortho(-1 / ratio, 1 / ratio, -1, 1, -10, 10);
-        else
-            projection.ortho(-1, 1, -ratio, ratio, -10, 10);
-        QMatrix4x4 view;
-        view.scale(w.nSca);
-        view.translate(w.xTra, w.yTra, w.zTra);
-        view.rotate(w.xRot, 1, 0, 0);
-        view.rotate(w.yRot, 0, 1, 0);
-        view.rotate(w.zRot, 0, 0, 1);
-        const QVector3D ndc = (projection * view).map(stored);
-        return QPointF((ndc.x() + 1) / 2 * w.width(), (1 - ndc.y()) / 2 * w.height());
+        const model::View view = {w.xRot, w.yRot, w.zRot, w.xTra, w.yTra, w.zTra, w.nSca, w.nAni};
+        const auto p = projection::toWindow(view, w.width(), w.height(), {v[0], v[1], v[2]});
+        return QPointF(p[0], p[1]);
     }
 
     static void checkStartView(const Scene3D &w)
     {
-        QCOMPARE(w.xRot, -90.0f);
-        QCOMPARE(w.yRot, 0.0f);
-        QCOMPARE(w.zRot, 0.0f);
-        QCOMPARE(w.xTra, 0.0f);
-        QCOMPARE(w.yTra, 0.0f);
-        QCOMPARE(w.zTra, 0.0f);
-        QCOMPARE(w.nSca, 0.2f);
-        QCOMPARE(w.nAni, 0.0f);
+        const model::View start = model::kStartView;
+        QCOMPARE(w.xRot, start.xRot);
+        QCOMPARE(w.yRot, start.yRot);
+        QCOMPARE(w.zRot, start.zRot);
+        QCOMPARE(w.xTra, start.xTra);
+        QCOMPARE(w.yTra, start.yTra);
+        QCOMPARE(w.zTra, start.zTra);
+        QCOMPARE(w.nSca, start.nSca);
+        QCOMPARE(w.nAni, start.nAni);
         QCOMPARE(w.antiAliasing, false);
         QCOMPARE(w.makean, true);
     }
@@ -246,6 +234,8 @@ private slots:
     void updateGLShowsTheFrameBeforeReturning();
     void digitsAreDrawnStrokeByStroke();
     void colonDotsBlinkWithTheSeconds();
+    void digitsArePutByTheirOwnMembers_data();
+    void digitsArePutByTheirOwnMembers();
     void clockTimerAimsJustPastEachSecond_data();
     void clockTimerAimsJustPastEachSecond();
     void clockTimerNeverRepaintsEarly();
@@ -291,6 +281,10 @@ void tst_Scene3D::init()
 
 void tst_Scene3D::startsAtTheStartView()
 {
+    // Face-on: turned -90 degrees about x at scale 0.2, the lid closed, nothing else moved.
+    const model::View s = model::kStartView;
+    QCOMPARE(std::vector<GLfloat>({s.xRot, s.yRot, s.zRot, s.xTra, s.yTra, s.zTra, s.nSca, s.nAni}),
+             std::vector<GLfloat>({-90, 0, 0, 0, 0, 0, 0.2f, 0}));
     Scene3D w;
     checkStartView(w);
     QCOMPARE(w.ptrMousePosition, QPoint(0, 0));
@@ -364,16 +358,10 @@ void tst_Scene3D::keysDriveTheView()
         {"xTra", w->xTra}, {"yTra", w->yTra}, {"zTra", w->zTra},
         {"nSca", w->nSca}, {"nAni", w->nAni}, {"antiAliasing", w->antiAliasing ? 1.0 : 0.0},
     };
+    const model::View v = model::kStartView;
     const QMap<QString, double> start = {
-        {"xRot", -90},
-        {"yRot", 0},
-        {"zRot", 0},
-        {"xTra", 0},
-        {"yTra", 0},
-        {"zTra", 0},
-        {"nSca", double(0.2f)},
-        {"nAni", 0},
-        {"antiAliasing", 0},
+        {"xRot", v.xRot}, {"yRot", v.yRot}, {"zRot", v.zRot}, {"xTra", v.xTra},    {"yTra", v.yTra},
+        {"zTra", v.zTra}, {"nSca", v.nSca}, {"nAni", v.nAni}, {"antiAliasing", 0},
     };
     for (auto it = state.cbegin(); it != state.cend(); ++it) {
         // T also shifts the view down a step to keep the opening lid in the window.
@@ -782,6 +770,46 @@ void tst_Scene3D::colonDotsBlinkWithTheSeconds()
             QCOMPARE(ColorArray[v][3], 1.0f);
         }
     }
+}
+
+void tst_Scene3D::digitsArePutByTheirOwnMembers_data()
+{
+    QTest::addColumn<int>("hour");
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("sec");
+    QTest::addColumn<int>("keptCell"); // whose digit is out of range, or -1
+    QTest::newRow("digits 0-5") << 1 << 23 << 45 << -1;
+    QTest::newRow("digits 6-9") << 67 << 89 << 6 << -1;
+    // hour 100: tens 10; hour -10: tens -1, units 0; min 100: tens 10; sec -1: units -1
+    QTest::newRow("hour tens 10") << 100 << 5 << 9 << 0;
+    QTest::newRow("hour tens -1") << -10 << 5 << 9 << 0;
+    QTest::newRow("minute tens 10") << 13 << 100 << 9 << 2;
+    QTest::newRow("second units -1") << 13 << 5 << -1 << 5;
+}
+
+// Each digit's strokes come from its own glyph, and a digit out of range leaves its cell as
+// it was while the other cells and the fixed rows are still written.
+void tst_Scene3D::digitsArePutByTheirOwnMembers()
+{
+    QFETCH(int, hour);
+    QFETCH(int, min);
+    QFETCH(int, sec);
+    QFETCH(int, keptCell);
+    Scene3D w;
+    std::memset(ArrayNum, 0xEE, sizeof ArrayNum);
+    w.drawNumb(hour, min, sec);
+    const int digits[6] = {hour / 10, hour % 10, min / 10, min % 10, sec / 10, sec % 10};
+    const int bases[6] = {45, 51, 59, 65, 73, 79};
+    for (int cell = 0; cell < 6; ++cell)
+        for (int stroke = 0; stroke < 5; ++stroke)
+            for (int end = 0; end < 2; ++end) {
+                const int want = cell == keptCell
+                                     ? 0xEE
+                                     : bases[cell] + model::kGlyphs[digits[cell]][stroke][end];
+                QCOMPARE(int(ArrayNum[5 * cell + stroke][end]), want);
+            }
+    QCOMPARE(int(ArrayNum[30][0]), 57);
+    QCOMPARE(int(ArrayNum[31][1]), 72);
 }
 
 void tst_Scene3D::clockTimerAimsJustPastEachSecond_data()

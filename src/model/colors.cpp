@@ -23,21 +23,18 @@ constexpr Rgb kBlue{0.0f, 0.0f, 1.0f};
 
 // Key-grid vertices that colour the keypad margins, bands and dividing lines.
 // clang-format off
-constexpr int kKeypadGrey[] = {
+constexpr GLubyte kKeypadGrey[] = {
      86,  89,  90,  91,  92,  95,  98,  99, 100, 101, 103, 104,
     105, 108, 109, 111, 114, 115, 118, 119, 122, 124, 125, 134,
 };
 // clang-format on
 static_assert(std::size(kKeypadGrey) == 24, "24 light-grey key-grid entries");
 
-// The dial marks at 12, 3, 6 and 9 o'clock.
-constexpr int kDialRed[] = {163, 168, 169, 174};
-
 // One fill step: the run first..last, or, when list is set, the listed entries instead.
 struct Step {
     Rgb colour;
     int first, last;
-    const int *list;
+    const GLubyte *list;
     std::size_t count;
 };
 
@@ -46,7 +43,7 @@ constexpr Step run(int first, int last, Rgb colour)
     return {colour, first, last, nullptr, 0};
 }
 
-template <std::size_t N> constexpr Step entries(const int (&list)[N], Rgb colour)
+template <std::size_t N> constexpr Step entries(const GLubyte (&list)[N], Rgb colour)
 {
     return {colour, 0, -1, list, N};
 }
@@ -67,7 +64,7 @@ constexpr Step kSteps[] = {
     run(157, 157, kBlue),
     run(160, 160, kGreen),
     run(162, 162, kRed),
-    entries(kDialRed, kRed),
+    entries(model::kLargeDialMarks, kRed),
     run(175, 249, kBlack),
     run(178, 178, kLightGrey),
     run(188, 188, kLightGrey),

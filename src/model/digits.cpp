@@ -26,9 +26,6 @@ const GLubyte model::kGlyphs[10][5][2] = {
 
 namespace {
 
-// The colons between hours and minutes and between minutes and seconds: lower, upper dot.
-constexpr GLubyte kColonDots[2][2] = {{57, 58}, {71, 72}};
-
 // Hand quads: tip, shoulder, dial centre, other shoulder. The 4th vertex gives the colour
 // (blue hour hand, green minute hand) and the order the winding that culling keeps.
 constexpr GLubyte kHands[2][4] = {{158, 156, 155, 157}, {161, 159, 155, 160}};
@@ -48,22 +45,8 @@ void model::drawGlyph(int digit, GLubyte pos, int arr)
     }
 }
 
-void model::switchNumb(int t, GLubyte pos, int arr)
+void model::putClockRows()
 {
-    if (t < 0 || t > 9)
-        return; // keeps the cell's previous strokes
-    drawGlyph(t, pos, arr);
-}
-
-void model::drawNumb(int hour, int min, int sec)
-{
-    switchNumb(hour / 10, 45, 0);
-    switchNumb(hour % 10, 51, 5);
-    switchNumb(min / 10, 59, 10);
-    switchNumb(min % 10, 65, 15);
-    switchNumb(sec / 10, 73, 20);
-    switchNumb(sec % 10, 79, 25);
-
     std::memcpy(&ArrayNum[30], kColonDots, sizeof kColonDots);
     std::memcpy(ArrayAn, kHands, sizeof kHands);
     std::memcpy(secStr, kSecondHand, sizeof kSecondHand);

@@ -165,6 +165,9 @@ static_assert(std::size(kArray4) == 40, "40 lit quads");
 static_assert(std::size(kArray4d) == 27, "27 unlit quads");
 static_assert(std::size(kArray18) == 3, "three rings");
 static_assert(std::size(kArray4m) == 2, "two overlay quads");
+static_assert(kArray4m[0][3] == model::kOverlayTinted[0] &&
+                  kArray4m[1][3] == model::kOverlayTinted[1],
+              "the tinted vertices colour the overlay quads");
 static_assert(std::size(kIndexArray) == 64, "64 outlines");
 static_assert(std::size(kPointsHo) == 12, "twelve dial marks");
 

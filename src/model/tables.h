@@ -71,12 +71,33 @@ Point3 screenCorner(int vertex, double nAni);
 void buildColors();  // ColorArray, every entry
 void buildIndices(); // Array4, Array4d, Array18, Array4m, IndexArray, PointsHo
 
-// Digit renderer: fills ArrayNum rows 0-31, ArrayAn rows 0-1 and secStr.
-void drawNumb(int hour, int min, int sec);
-// Writes digit t's five strokes into ArrayNum rows arr..arr+4 of the cell at pos;
-// a value outside 0-9 writes nothing.
-void switchNumb(int t, GLubyte pos, int arr);
-// Writes the strokes of one digit 0-9 (no range check: callers go through switchNumb).
+// The dial marks drawn large and red: 12, 3, 9 and 6 o'clock.
+inline constexpr GLubyte kLargeDialMarks[4] = {163, 168, 169, 174};
+
+// The overlay quads' fourth vertices, which give the quads their colour under flat shading:
+// the frame tints these two for the overlay draw only.
+inline constexpr int kOverlayTinted[2] = {11, 30};
+
+// The colons between hours and minutes and between minutes and seconds: lower, upper dot.
+inline constexpr GLubyte kColonDots[2][2] = {{57, 58}, {71, 72}};
+
+// The rows drawNumb writes after the digits: colon dots, hand quads and second hand.
+void putClockRows();
+
+// Digit renderer: fills ArrayNum rows 0-31, ArrayAn rows 0-1 and secStr. switchNumb(t, pos,
+// arr) puts digit t into the cell whose base vertex is pos and first row arr, and leaves the
+// cell as it was for a t outside 0-9; the widget passes its own.
+template <class SwitchNumb> void drawNumb(int hour, int min, int sec, SwitchNumb &&switchNumb)
+{
+    switchNumb(hour / 10, 45, 0);
+    switchNumb(hour % 10, 51, 5);
+    switchNumb(min / 10, 59, 10);
+    switchNumb(min % 10, 65, 15);
+    switchNumb(sec / 10, 73, 20);
+    switchNumb(sec % 10, 79, 25);
+    putClockRows();
+}
+// Writes the strokes of one digit 0-9 into ArrayNum rows arr..arr+4 (no range check).
 void drawGlyph(int digit, GLubyte pos, int arr);
 
 // The five strokes of each digit as pairs of cell positions 0-5 (0-0 is the empty stroke).
