@@ -8,11 +8,17 @@
 //                                          details stand proud of those by up to 0.03 and
 //                                          are not seen from every side
 //
+//   velkar_project [options] --view        the view after the presses and drags:
+//                                          "xrot yrot zrot xtra ytra ztra scale ani"
+//
 // Options (defaults are the start-up view of a 500x500 window):
 //   --ani A  --sec S  --min M  --min12 H          lid angle and clock fields
 //   --xrot D --yrot D --zrot D                     rotations in degrees
 //   --xtra T --ytra T --ztra T --scale S           translation and scale
 //   --size WxH                                      window size in device pixels
+//   --press KEY N                                   N presses of KEY (X keysym; wheel-up and
+//                                                   wheel-down for wheel clicks) moving the view
+//   --drag DX DY                                    a mouse drag by (DX, DY) pixels
 // Queries: "V" a vertex; "A,B,t" the point A + t(B - A); "A,B,C,u,w" the point
 // A + u(B - A) + w(C - A).
 #include <array>
@@ -24,42 +30,12 @@
 #include <utility>
 #include <vector>
 
+#include "../projection.h"
 #include "tables.h"
 
 namespace {
 
-using Vec = std::array<double, 3>; // stored order, as OpenGL receives it: X, Z, Y
-
-struct View {
-    double xRot = -90, yRot = 0, zRot = 0;
-    double xTra = 0, yTra = 0, zTra = 0;
-    double scale = 0.2;
-    int width = 500, height = 500;
-};
-
-Vec rotate(const Vec &v, double degrees, int axis)
-{
-    const double a = degrees * M_PI / 180.0, c = std::cos(a), s = std::sin(a);
-    const int i = (axis + 1) % 3, j = (axis + 2) % 3; // right-handed: x->y->z->x
-    Vec r = v;
-    r[i] = v[i] * c - v[j] * s;
-    r[j] = v[i] * s + v[j] * c;
-    return r;
-}
-
-// Scale * Translate * RotX * RotY * RotZ, then glOrtho with the shorter side spanning -1..1.
-std::array<double, 2> toWindow(const View &view, Vec v)
-{
-    v = rotate(v, view.zRot, 2);
-    v = rotate(v, view.yRot, 1);
-    v = rotate(v, view.xRot, 0);
-    const double ex = view.scale * (v[0] + view.xTra);
-    const double ey = view.scale * (v[1] + view.yTra);
-    const double w = view.width, h = view.height;
-    const double right = w >= h ? w / h : 1.0;
-    const double top = w >= h ? 1.0 : h / w;
-    return {(ex / right + 1) / 2 * w, (1 - ey / top) / 2 * h};
-}
+using projection::Vec;
 
 Vec vertex(int v)
 {
@@ -102,53 +78,119 @@ Vec point(const std::string &query)
     std::exit(2);
 }
 
+// Presses of a key (X keysym names; wheel-up and wheel-down for wheel clicks): the view
+// commands the program runs for them.
+void press(model::View &view, const std::string &key, int count)
+{
+    for (int n = 0; n < count; ++n) {
+        if (key == "plus" || key == "equal" || key == "wheel-up")
+            view.nSca = model::scaledUp(view.nSca);
+        else if (key == "minus" || key == "wheel-down")
+            view.nSca = model::scaledDown(view.nSca);
+        else if (key == "Up" || key == "Down")
+            view.xRot = model::turned(view.xRot, key == "Up" ? 1 : -1);
+        else if (key == "Left" || key == "Right")
+            view.zRot = model::turned(view.zRot, key == "Left" ? 1 : -1);
+        else if (key == "w" || key == "s")
+            view.yTra = model::moved(view.yTra, key == "w" ? 1 : -1);
+        else if (key == "a" || key == "d")
+            view.xTra = model::moved(view.xTra, key == "d" ? 1 : -1);
+        else if (key == "t" || key == "g")
+            model::lidStep(view.nAni, view.yTra, key == "t" ? 1 : -1);
+        else {
+            std::fprintf(stderr, "velkar_project: no view command for key %s\n", key.c_str());
+            std::exit(2);
+        }
+    }
+}
+
+[[noreturn]] void usage(const char *why)
+{
+    std::fprintf(stderr, "velkar_project: %s\n", why);
+    std::exit(2);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    View view;
-    double nAni = 0, sec = 0, min = 0, min12 = 0;
-    const std::pair<const char *, double *> options[] = {
-        {"--ani", &nAni},       {"--sec", &sec},          {"--min", &min},
-        {"--min12", &min12},    {"--xrot", &view.xRot},   {"--yrot", &view.yRot},
-        {"--zrot", &view.zRot}, {"--xtra", &view.xTra},   {"--ytra", &view.yTra},
-        {"--ztra", &view.zTra}, {"--scale", &view.scale},
+    model::View view = model::kStartView;
+    int width = 500, height = 500;
+    double sec = 0, min = 0, min12 = 0;
+    const std::pair<const char *, GLfloat *> viewOptions[] = {
+        {"--ani", &view.nAni},  {"--xrot", &view.xRot},  {"--yrot", &view.yRot},
+        {"--zrot", &view.zRot}, {"--xtra", &view.xTra},  {"--ytra", &view.yTra},
+        {"--ztra", &view.zTra}, {"--scale", &view.nSca},
     };
-    bool bbox = false;
+    const std::pair<const char *, double *> clockOptions[] = {
+        {"--sec", &sec}, {"--min", &min}, {"--min12", &min12}};
+    // Presses and drags are applied in order once every option is read.
+    struct Input {
+        std::string key; // empty for a drag
+        int a, b;        // count, or the drag's dx and dy
+    };
+    std::vector<Input> inputs;
+    bool bbox = false, printView = false;
     std::vector<std::string> queries;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        double *target = nullptr;
-        for (const auto &option : options)
+        const auto value = [&](int n) {
+            if (i + n >= argc)
+                usage((arg + " needs " + std::to_string(n) + " value(s)").c_str());
+            i += n;
+            return argv + i - n + 1;
+        };
+        GLfloat *viewTarget = nullptr;
+        double *clockTarget = nullptr;
+        for (const auto &option : viewOptions)
             if (arg == option.first)
-                target = option.second;
-        if (target || arg == "--size") {
-            if (i + 1 >= argc) {
-                std::fprintf(stderr, "velkar_project: %s needs a value\n", arg.c_str());
-                return 2;
-            }
-            const char *value = argv[++i];
-            if (target)
-                *target = std::atof(value);
-            else if (std::sscanf(value, "%dx%d", &view.width, &view.height) != 2) {
-                std::fprintf(stderr, "velkar_project: --size takes WxH\n");
-                return 2;
-            }
+                viewTarget = option.second;
+        for (const auto &option : clockOptions)
+            if (arg == option.first)
+                clockTarget = option.second;
+        if (viewTarget)
+            *viewTarget = GLfloat(std::atof(*value(1)));
+        else if (clockTarget)
+            *clockTarget = std::atof(*value(1));
+        else if (arg == "--size") {
+            if (std::sscanf(*value(1), "%dx%d", &width, &height) != 2)
+                usage("--size takes WxH");
+        } else if (arg == "--press") {
+            char **v = value(2);
+            inputs.push_back({v[0], std::atoi(v[1]), 0});
+        } else if (arg == "--drag") {
+            char **v = value(2);
+            inputs.push_back({"", std::atoi(v[0]), std::atoi(v[1])});
+        } else if (arg == "--view") {
+            printView = true;
         } else if (arg == "--bbox") {
             bbox = true;
         } else {
             queries.push_back(arg);
         }
     }
+    for (const Input &input : inputs) {
+        if (!input.key.empty()) {
+            press(view, input.key, input.a);
+        } else {
+            view.xRot = model::dragged(view.xRot, view.nSca, input.b, height);
+            view.zRot = model::dragged(view.zRot, view.nSca, input.a, width);
+        }
+    }
+    if (printView)
+        std::printf("%.9g %.9g %.9g %.9g %.9g %.9g %.9g %.9g\n", view.xRot, view.yRot, view.zRot,
+                    view.xTra, view.yTra, view.zTra, view.nSca, view.nAni);
 
-    // The program stores the lid angle as a float; so does the table built here.
-    model::buildVertices(float(nAni), int(sec), int(min), int(min12));
+    model::buildVertices(view.nAni, int(sec), int(min), int(min12));
+    const auto toWindow = [&](const Vec &v) {
+        return projection::toWindow(view, width, height, v);
+    };
 
     if (bbox) {
         for (int last : {kLastWrittenVertex, 30}) {
             double left = 1e30, top = 1e30, right = -1e30, bottom = -1e30;
             for (int v = 0; v <= last; ++v) {
-                const auto p = toWindow(view, vertex(v));
+                const auto p = toWindow(vertex(v));
                 left = std::fmin(left, p[0]);
                 right = std::fmax(right, p[0]);
                 top = std::fmin(top, p[1]);
@@ -158,7 +200,7 @@ int main(int argc, char **argv)
         }
     }
     for (const std::string &q : queries) {
-        const auto p = toWindow(view, point(q));
+        const auto p = toWindow(point(q));
         std::printf("%.2f %.2f\n", p[0], p[1]);
     }
     return 0;
