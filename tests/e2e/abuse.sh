@@ -117,7 +117,7 @@ echo "        5000 keys handled in $((SECONDS - t0)) s"
 check "alive after the key storm" alive
 press space
 check "Space after the storm: exactly the start-up picture" \
-    [ "$(look diff "$(shot after-keys)" "$WORK/reference.png")" -eq 0 ]
+    [ "$(differing_pixels "$(shot after-keys)" "$WORK/reference.png")" -eq 0 ]
 still_drawing
 
 section "2000 wheel clicks down, then 2000 up"
@@ -162,7 +162,7 @@ xdotool windowsize "$VWIN" 500 500
 sync_velkar || bad "velkar did not answer after going back to 500x500"
 WIDTH=500 HEIGHT=500
 check "back at 500x500: exactly the start-up picture" \
-    [ "$(look diff "$(shot resized-back)" "$WORK/reference.png")" -eq 0 ]
+    [ "$(differing_pixels "$(shot resized-back)" "$WORK/reference.png")" -eq 0 ]
 still_drawing
 expect_quiet "through all the storms"
 escape_ends_velkar

@@ -163,7 +163,7 @@ expect_clock "back at 10:08:30"
 section "Space restores the start-up view"
 press space
 IMG=$(shot after-space)
-check "the picture equals the start-up picture" [ "$(look diff "$IMG" "$WORK/start-reference.png")" -eq 0 ]
+check "the picture equals the start-up picture" [ "$(differing_pixels "$IMG" "$WORK/start-reference.png")" -eq 0 ]
 
 section "lid steps (T, G)"
 press t 25
@@ -178,7 +178,7 @@ press Down 40
 expect_turn "Down x40" XROT -40
 press Up 20
 check "Up x20 back: the same picture as before the turns" \
-    [ "$(look diff "$(shot arrows-back)" "$WORK/half-open.png")" -eq 0 ]
+    [ "$(differing_pixels "$(shot arrows-back)" "$WORK/half-open.png")" -eq 0 ]
 press Left 20
 expect_turn "Left x20" ZROT 20
 press Right 40
@@ -197,7 +197,7 @@ press s 20
 expect_moved "S x20: down" "$HALF_OPEN"
 press w 10
 check "back where it was: the same picture" \
-    [ "$(look diff "$(shot wasd-back)" "$WORK/half-open.png")" -le 50 ]
+    [ "$(differing_pixels "$(shot wasd-back)" "$WORK/half-open.png")" -le 50 ]
 
 section "zoom keys and the wheel"
 press plus 5
@@ -231,12 +231,12 @@ press space
 section "antialiasing (Q)"
 press q
 IMG=$(shot antialiased)
-changed=$(look diff "$IMG" "$WORK/start-reference.png")
+changed=$(differing_pixels "$IMG" "$WORK/start-reference.png")
 check "Q on: lines are smoothed ($changed pixels changed)" [ "$changed" -gt 50 ]
 expect_phone "Q on: the phone stays in place" 2
 press q
 check "Q off: the picture is exactly the one before" \
-    [ "$(look diff "$(shot aliased)" "$WORK/start-reference.png")" -eq 0 ]
+    [ "$(differing_pixels "$(shot aliased)" "$WORK/start-reference.png")" -eq 0 ]
 
 section "R: timed opening"
 t0=$SECONDS
@@ -281,7 +281,7 @@ measure_ytra "$IMG"
 expect_phone "F: the lid is closed"
 press space
 check "Space: the start-up picture again" \
-    [ "$(look diff "$(shot reset)" "$WORK/start-reference.png")" -eq 0 ]
+    [ "$(differing_pixels "$(shot reset)" "$WORK/start-reference.png")" -eq 0 ]
 
 section "closing the window through the window system"
 close_window
@@ -341,8 +341,8 @@ for aa in off on; do
     saved+=("$(sed -n 's/^velkar: saved //p' "$VOUT" | tail -1)")
     file=${saved[-1]}
     check "F12 with antialiasing $aa: saved $file" [ -s "$file" ]
-    check "  it is exactly the window on screen" [ "$(look diff "$file" "$(shot "after-f12-$aa")")" = 0 ]
-    check "  and the view did not change" [ "$(look diff "$before" "$WORK/after-f12-$aa.png")" = 0 ]
+    check "  it is exactly the window on screen" [ "$(differing_pixels "$file" "$(shot "after-f12-$aa")")" = 0 ]
+    check "  and the view did not change" [ "$(differing_pixels "$before" "$WORK/after-f12-$aa.png")" = 0 ]
 done
 pictures=$dir.runtime/Pictures
 check "two files, the second one's name numbered: ${saved[*]}" \

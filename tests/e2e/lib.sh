@@ -1,7 +1,6 @@
-# Shared by the end-to-end, abuse, soak and pixel comparison scripts: start velkar the way a user does, drive
-# it only through the display server (xdotool on X11, wtype on Wayland), read it only
-# through the display server (xwininfo and ImageMagick's import, or swaymsg and grim) and
-# its exit status, and ask the model where to look.
+# Shared by the end-to-end, abuse, soak and pixel comparison scripts: start velkar the way a
+# user does, drive and read it only through the display server (scripts/window.sh) and its
+# exit status, and ask the model where to look.
 # Source it with the program, the helper directory and the assets directory as $1 $2 $3;
 # DISPLAY must name a private X server (scripts/with-xvfb gives one), or, with DISPLAY
 # unset, WAYLAND_DISPLAY a private sway (scripts/with-wayland). Pointer input (wheel, drag)
@@ -12,23 +11,20 @@ set -uo pipefail
 VELKAR=$(realpath "$1")
 TOOLS=$(realpath "$2")
 ASSETS=$(realpath "$3")
-TITLE="My mobile phone: Velkar"
-FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/window.sh"
 
-if [ -n "${DISPLAY:-}" ]; then
-    DISPLAY_KIND=x11
-    tools=(xdotool xwininfo import)
-elif [ -n "${WAYLAND_DISPLAY:-}" ] && [ -n "${SWAYSOCK:-}" ]; then
-    DISPLAY_KIND=wayland
-    tools=(swaymsg grim wtype jq)
-else
+case $DISPLAY_KIND in
+x11) tools=(xdotool xwininfo import) ;;
+wayland) tools=(swaymsg grim wtype jq) ;;
+*)
     echo "no private display: run under scripts/with-xvfb or scripts/with-wayland" >&2
     exit 1
-fi
-for tool in "${tools[@]}" setpriv; do
+    ;;
+esac
+for tool in "${tools[@]}" compare setpriv; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
-[ -r "$FAKETIME_LIB" ] || { echo "missing $FAKETIME_LIB (package libfaketime)" >&2; exit 1; }
+[ -r "$FAKETIME_LIB" ] || { echo "missing libfaketime.so.1 (package libfaketime)" >&2; exit 1; }
 
 WORK=$(mktemp -d /tmp/velkar-e2e.XXXXXX)
 CHECKS=0
@@ -72,11 +68,6 @@ finish() {
     exit $?
 }
 
-# calc EXPRESSION: floating-point arithmetic.
-calc() {
-    awk "BEGIN { printf \"%.9g\", $* }"
-}
-
 # ---- the pinned clock --------------------------------------------------------------------
 
 # The program's wall clock comes from this file through libfaketime, frozen until the test
@@ -101,34 +92,6 @@ set_clock_running() {
     mv "$CLOCK_FILE.new" "$CLOCK_FILE"
 }
 
-# ---- the display server: what X11 and Wayland do differently -----------------------------
-
-# find_window: velkar's visible window with its title, or nothing.
-find_window() {
-    if [ "$DISPLAY_KIND" = wayland ]; then
-        swaymsg -t get_tree 2>/dev/null | jq -r --argjson pid "$VPID" --arg title "$TITLE" \
-            'first(.. | objects | select(.pid? == $pid and .name == $title and .visible)) | .id'
-    else
-        xdotool search --onlyvisible --pid "$VPID" --name "^$TITLE\$" 2>/dev/null | head -1
-    fi
-}
-
-focus_window() {
-    if [ "$DISPLAY_KIND" = wayland ]; then
-        swaymsg "[con_id=$VWIN] focus" >/dev/null 2>&1
-    else
-        xdotool windowfocus "$VWIN" 2>/dev/null
-    fi
-}
-
-# window_geometry (Wayland): "X,Y WxH" of the window on the output, as grim takes it. The
-# compositor draws no borders, so this is the client area, unless the toolkit drew its own
-# title bar: then it is larger than the size velkar asks for.
-window_geometry() {
-    swaymsg -t get_tree | jq -r --argjson id "$VWIN" 'first(.. | objects | select(.id? == $id)) |
-        "\(.rect.x + .window_rect.x),\(.rect.y + .window_rect.y) \(.window_rect.width)x\(.window_rect.height)"'
-}
-
 # close_window: what a window manager's or compositor's close button does.
 close_window() {
     if [ "$DISPLAY_KIND" = wayland ]; then
@@ -136,52 +99,6 @@ close_window() {
     else
         "$TOOLS/velkar_x11" close "$VWIN"
     fi
-}
-
-# send_keys KEY...: X keysym names, which xdotool and wtype both take.
-send_keys() {
-    if [ "$DISPLAY_KIND" = wayland ]; then
-        mark_picture
-        local args=() key
-        for key; do args+=(-k "$key"); done
-        wtype "${args[@]}"
-    else
-        xdotool key --delay 0 "$@"
-    fi
-}
-
-# Nothing outside a Wayland compositor can ask velkar whether it has read its input, so on
-# Wayland its picture has to tell: it must first change from the one marked before the
-# input (every key sent there changes it), then stay the same for QUIET_MS.
-SYNC_FROM=
-mark_picture() {
-    SYNC_FROM=$WORK/sync-from.ppm
-    grim -t ppm -g "$(window_geometry)" "$SYNC_FROM" 2>/dev/null
-}
-grab() {
-    grim -t ppm -g "$(window_geometry)" "$1" 2>/dev/null || rm -f "$1"
-}
-# settle TIMEOUT_MS QUIET_MS: as sync_velkar, on Wayland.
-settle() {
-    local deadline=$((SECONDS + ($1 + 999) / 1000)) quiet
-    local now=$WORK/sync-now.ppm last=$WORK/sync-last.ppm
-    quiet=$(calc "$2 / 1000")
-    grab "$now"
-    if [ -n "$SYNC_FROM" ]; then
-        while cmp -s "$now" "$SYNC_FROM"; do
-            alive && [ $SECONDS -lt $deadline ] || { SYNC_FROM=; return 1; }
-            sleep 0.02
-            grab "$now"
-        done
-        SYNC_FROM=
-    fi
-    while :; do
-        mv -f "$now" "$last" 2>/dev/null
-        sleep "$quiet"
-        grab "$now"
-        [ -s "$now" ] && cmp -s "$now" "$last" && return 0
-        alive && [ $SECONDS -lt $deadline ] || return 1
-    done
 }
 
 # ---- the program -------------------------------------------------------------------------
@@ -215,22 +132,14 @@ start_velkar() {
         FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 "${vars[@]}" "$VELKAR" "$@") \
         >"$VOUT" 2>"$VERR" &
     VPID=$!
-    VWIN=
-    local deadline=$((SECONDS + 30))
-    while [ -z "$VWIN" ]; do
-        if ! kill -0 "$VPID" 2>/dev/null; then
-            echo "velkar exited during start-up; its stderr:"
-            cat "$VERR"
-            return 1
-        fi
-        [ $SECONDS -lt $deadline ] || { echo "no velkar window after 30 s"; return 1; }
-        VWIN=$(find_window)
-        [ -n "$VWIN" ] || sleep 0.1
-    done
-    focus_window
+    if ! wait_for_window 30; then
+        echo "its stderr:"
+        cat "$VERR"
+        return 1
+    fi
     sync_velkar || return 1
     # The first frame follows the first expose; wait until something is drawn.
-    deadline=$((SECONDS + 20))
+    local deadline=$((SECONDS + 20))
     until [ "$(look bbox "$(shot started)")" != none ]; do
         [ $SECONDS -lt $deadline ] || { echo "the window stayed blank"; return 1; }
         sleep 0.1
@@ -263,27 +172,6 @@ sync_velkar() {
     return 1
 }
 
-alive() {
-    kill -0 "$VPID" 2>/dev/null
-}
-
-# wait_exit SECONDS: waits for velkar to end; sets VSTATUS (124 when it did not end).
-wait_exit() {
-    local deadline=$((SECONDS + $1))
-    while kill -0 "$VPID" 2>/dev/null && [ $SECONDS -lt $deadline ]; do
-        sleep 0.05
-    done
-    if kill -0 "$VPID" 2>/dev/null; then
-        kill "$VPID"
-        wait "$VPID" 2>/dev/null
-        VSTATUS=124
-    else
-        wait "$VPID"
-        VSTATUS=$?
-    fi
-    VPID=
-}
-
 # escape_ends_velkar [LABEL]: Escape must end velkar with exit status 0 (sets VSTATUS).
 escape_ends_velkar() {
     send_keys Escape
@@ -300,32 +188,32 @@ expect_quiet() {
 
 # shot NAME: screenshot of the window into $WORK/NAME.png; prints the file name.
 shot() {
-    local file=$WORK/$1.png
-    if [ "$DISPLAY_KIND" = wayland ]; then
-        grim -l 1 -g "$(window_geometry)" "$file" 2>/dev/null || rm -f "$file"
-    else
-        timeout 20 import -window "$VWIN" "$file" 2>/dev/null || rm -f "$file"
-    fi
-    echo "$file"
+    grab_window "$WORK/$1.png"
+    echo "$WORK/$1.png"
 }
 
 look() {
     "$TOOLS/velkar_look" "$@"
 }
 
-# window_size: "W H" as the display server has it.
-window_size() {
-    if [ "$DISPLAY_KIND" = wayland ]; then
-        window_geometry | awk -F '[ x]' '{ print $2, $3 }'
-    else
-        xwininfo -id "$VWIN" | awk '/^  Width:/ { w = $2 } /^  Height:/ { h = $2 } END { print w, h }'
-    fi
-}
-
 # ---- the view state, tracked as the program's commands change it ------------------------
 
+# The view as velkar_project gives it, from the model's own start view and steps.
+VIEW_VARS=(XROT YROT ZROT XTRA YTRA ZTRA SCALE ANI)
+view_options() {
+    echo --xrot "$XROT" --yrot "$YROT" --zrot "$ZROT" --xtra "$XTRA" --ytra "$YTRA" \
+        --ztra "$ZTRA" --scale "$SCALE" --ani "$ANI" --size "${WIDTH:-500}x${HEIGHT:-500}"
+}
+# view_after [--press KEY N | --drag DX DY]: sets the view variables to the view after that.
+view_after() {
+    local options=()
+    [ $# -gt 0 ] && read -r -a options < <(view_options)
+    read -r "${VIEW_VARS[@]}" < <("$TOOLS/velkar_project" "${options[@]}" "$@" --view)
+}
+
 reset_view() {
-    XROT=-90 YROT=0 ZROT=0 XTRA=0 YTRA=0 ZTRA=0 SCALE=0.2 ANI=0 AA=0
+    view_after
+    AA=0
 }
 
 # press KEY [COUNT]: sends the key COUNT times, waits until velkar has handled them and
@@ -343,38 +231,10 @@ press() {
 follow() {
     local key=$1 n=$2
     case $key in
-    plus | equal | wheel-up)
-        SCALE=$(awk -v s="$SCALE" -v n="$n" 'BEGIN {
-            for (i = 0; i < n; ++i) { s *= 1.1; if (s > 1000) s = 1000 }
-            printf "%.9g", s }')
-        ;;
-    minus | wheel-down)
-        SCALE=$(awk -v s="$SCALE" -v n="$n" 'BEGIN {
-            for (i = 0; i < n; ++i) { s /= 1.1; if (s < 0.001) s = 0.001 }
-            printf "%.9g", s }')
-        ;;
-    Up) XROT=$(calc "$XROT + $n") ;;
-    Down) XROT=$(calc "$XROT - $n") ;;
-    Left) ZROT=$(calc "$ZROT + $n") ;;
-    Right) ZROT=$(calc "$ZROT - $n") ;;
-    w) YTRA=$(calc "$YTRA + 0.05 * $n") ;;
-    s) YTRA=$(calc "$YTRA - 0.05 * $n") ;;
-    a) XTRA=$(calc "$XTRA - 0.05 * $n") ;;
-    d) XTRA=$(calc "$XTRA + 0.05 * $n") ;;
-    t)
-        read -r ANI YTRA < <(awk -v a="$ANI" -v y="$YTRA" -v n="$n" 'BEGIN {
-            for (i = 0; i < n; ++i) { a += 0.03; if (a > 3) a = 3; else y -= 0.01 }
-            printf "%.9g %.9g\n", a, y }')
-        ;;
-    g)
-        read -r ANI YTRA < <(awk -v a="$ANI" -v y="$YTRA" -v n="$n" 'BEGIN {
-            for (i = 0; i < n; ++i) { a -= 0.03; if (a < 0) a = 0; else y += 0.01 }
-            printf "%.9g %.9g\n", a, y }')
-        ;;
     q) AA=$(((AA + n) % 2)) ;;
     space) reset_view ;;
     x | F12) ;;
-    *) echo "follow: no model for key $key" >&2 ;;
+    *) view_after --press "$key" "$n" ;;
     esac
 }
 
@@ -393,15 +253,14 @@ drag() {
     xdotool mousemove --window "$VWIN" "$1" "$2" mousedown 1 \
         mousemove --window "$VWIN" "$3" "$4" mouseup 1
     sync_velkar || bad "velkar did not answer after a drag"
-    XROT=$(calc "$XROT + 180 / $SCALE * ($4 - $2) / $HEIGHT")
-    ZROT=$(calc "$ZROT + 180 / $SCALE * ($3 - $1) / $WIDTH")
+    view_after --drag $(($3 - $1)) $(($4 - $2))
 }
 
 # project [QUERY...|--bbox]: velkar_project for the current view state, clock and size.
 project() {
-    "$TOOLS/velkar_project" --xrot "$XROT" --yrot "$YROT" --zrot "$ZROT" --xtra "$XTRA" \
-        --ytra "$YTRA" --ztra "$ZTRA" --scale "$SCALE" --ani "$ANI" --sec "$SEC" \
-        --min "$MIN" --min12 "$MIN12" --size "${WIDTH}x$HEIGHT" "$@"
+    local options
+    read -r -a options < <(view_options)
+    "$TOOLS/velkar_project" "${options[@]}" --sec "$SEC" --min "$MIN" --min12 "$MIN12" "$@"
 }
 
 # expected_bbox: where the whole phone must be drawn, cut to the window: "left top right
@@ -515,7 +374,7 @@ still_drawing() {
     press d 4
     after=$(shot drawing-after)
     press a 4
-    if [ -s "$before" ] && [ -s "$after" ] && [ "$(look diff "$before" "$after")" -gt 100 ]; then
+    if [ -s "$before" ] && [ -s "$after" ] && [ "$(differing_pixels "$before" "$after")" -gt 100 ]; then
         ok "still drawing: the picture follows a key"
     else
         bad "the picture did not change when a key moved the view"

@@ -1,6 +1,7 @@
-// Reads screenshots for the end-to-end scripts: what colour is where, where the drawing is,
-// how much two pictures differ. Coordinates are window pixels from the top left and may be
-// fractional (they come from velkar_project); they are rounded to the nearest pixel.
+// Reads screenshots for the end-to-end scripts: what colour is where and where the drawing
+// is. Coordinates are window pixels from the top left and may be fractional (they come from
+// velkar_project); they are rounded to the nearest pixel. Whole pictures are compared by
+// differing_pixels (scripts/window.sh).
 //
 //   velkar_look pixel IMG X Y [X Y...]       "r g b" per point
 //   velkar_look darkest IMG X Y [X Y...]     grey level (0-255) of the darkest pixel of the
@@ -9,8 +10,6 @@
 //   velkar_look mean IMG R X Y [X Y...]      "r g b" averaged over the (2R+1)^2 block
 //   velkar_look bbox IMG                      "left top right bottom" of everything that is
 //                                             not background white, or "none"
-//   velkar_look diff IMG IMG [TOLERANCE]      number of pixels where a channel differs by
-//                                             more than TOLERANCE (default 0); sizes must match
 //   velkar_look count IMG R CLASS X Y [X Y...]
 //                                             how many pixels of the (2R+1)^2 block round
 //                                             each point are of CLASS: dark, light, red,
@@ -98,7 +97,7 @@ bool isClass(QRgb c, const char *name)
 int main(int argc, char **argv)
 {
     if (argc < 3)
-        fail("usage: velkar_look pixel|darkest|lightest|mean|count|bbox|diff|size IMG ...");
+        fail("usage: velkar_look pixel|darkest|lightest|mean|count|bbox|size IMG ...");
     const char *command = argv[1];
     const QImage image = load(argv[2]);
 
@@ -152,23 +151,6 @@ int main(int argc, char **argv)
             std::printf("none\n");
         else
             std::printf("%d %d %d %d\n", left, top, right, bottom);
-    } else if (!std::strcmp(command, "diff")) {
-        if (argc < 4)
-            fail("diff needs two pictures");
-        const QImage other = load(argv[3]);
-        if (other.size() != image.size())
-            fail("the pictures differ in size");
-        const int tolerance = argc > 4 ? std::atoi(argv[4]) : 0;
-        long count = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const QRgb a = image.pixel(x, y), b = other.pixel(x, y);
-                if (std::abs(qRed(a) - qRed(b)) > tolerance ||
-                    std::abs(qGreen(a) - qGreen(b)) > tolerance ||
-                    std::abs(qBlue(a) - qBlue(b)) > tolerance)
-                    ++count;
-            }
-        std::printf("%ld\n", count);
     } else if (!std::strcmp(command, "size")) {
         std::printf("%d %d\n", image.width(), image.height());
     } else {

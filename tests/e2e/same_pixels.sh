@@ -10,7 +10,6 @@ VELKAR_A=$(realpath "$1")
 VELKAR_B=$(realpath "$2")
 KEEP=${5:-}
 source "$(dirname "$0")/lib.sh" "$1" "$3" "$4"
-command -v compare >/dev/null || { echo "missing tool: compare (ImageMagick)" >&2; exit 1; }
 
 # view NAME: a screenshot of the current view into the build's directory.
 view() {
@@ -128,7 +127,7 @@ capture b "$VELKAR_B"
 section "pixels that differ, per view"
 check "both builds took the same views" cmp -s "$WORK/a.views" "$WORK/b.views"
 while read -r name; do
-    differing=$(compare -metric AE "$WORK/a/$name.png" "$WORK/b/$name.png" null: 2>&1)
+    differing=$(differing_pixels "$WORK/a/$name.png" "$WORK/b/$name.png")
     size=$(identify -format '%wx%h' "$WORK/a/$name.png" 2>/dev/null)
     check "$(printf '%-24s %9s  %s' "$name" "$size" "$differing")" [ "$differing" = 0 ]
 done <"$WORK/a.views"

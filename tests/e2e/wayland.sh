@@ -34,15 +34,15 @@ view() {
     fi
     while :; do
         img=$(shot "$name")
-        diff=$(look diff "$img" "$X11/$name.png" 2>&1)
+        diff=$(differing_pixels "$img" "$X11/$name.png")
         [ "$diff" = 0 ] || [ $SECONDS -ge $deadline ] && break
         sleep 0.1
     done
     if [ "$diff" = 0 ]; then
         ok "$name: the client area is X11's, pixel for pixel"
     else
-        bad "$name: differs from X11: $diff pixels ($(look diff "$img" "$X11/$name.png" 8)" \
-            "by more than 8 levels)"
+        bad "$name: differs from X11: $diff pixels ($(differing_pixels "$img" "$X11/$name.png" 3%)" \
+            "beyond a 3% fuzz)"
     fi
 }
 
