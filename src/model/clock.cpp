@@ -4,7 +4,57 @@
 #include "tables.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <sys/stat.h>
 #include <time.h>
+
+namespace {
+
+// With TZ unset the C library reads the system's zone file once, at the first local
+// breakdown, so a zone set while velkar runs (a laptop that travels) would show only after a
+// restart. The file is looked at again when the wall clock has turned to another second or a
+// second has passed on the monotonic clock (a stopped or set-back wall clock): one stat about
+// once a second, and the zone is read again only when the file is another one or was
+// rewritten. A zone named by TZ is the user's choice and stays.
+constexpr const char *kSystemZoneFile = "/etc/localtime";
+
+using FileStatus = struct stat;
+
+long long nanoseconds(const timespec &t)
+{
+    return t.tv_sec * 1000000000LL + t.tv_nsec;
+}
+
+bool sameFile(const FileStatus &a, const FileStatus &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
+void followSystemZone(long long wallSecond)
+{
+    static long long checkedSecond = LLONG_MIN;
+    static long long checkedAt = 0; // ns on the monotonic clock
+    static FileStatus seen{};
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    if (wallSecond == checkedSecond && nanoseconds(now) - checkedAt < 1000000000LL)
+        return;
+    checkedSecond = wallSecond;
+    checkedAt = nanoseconds(now);
+    if (std::getenv("TZ"))
+        return;
+    FileStatus file{};
+    if (stat(kSystemZoneFile, &file) != 0)
+        file = {};
+    if (!sameFile(file, seen)) {
+        seen = file;
+        tzset();
+    }
+}
+
+} // namespace
 
 model::ClockFields model::clockFields(const std::tm &local)
 {
@@ -26,6 +76,7 @@ model::ClockReading model::readClock()
     if (clock_gettime(CLOCK_REALTIME, &now) != 0)
         return {{0, 0, 0, 0}, 0, 0};
     const std::time_t second = now.tv_sec;
+    followSystemZone(second);
     std::tm local{};
     // With no local breakdown the clocks show a fixed 00:00:00 rather than fields computed
     // from an unset struct tm.

@@ -72,10 +72,10 @@ clock_mismatches() {
     [ ${#levels[@]} -eq ${#want[@]} ] || echo "read ${#levels[@]} of ${#want[@]} probes"
 }
 
-# expect_clock LABEL: waits (no input; the one-second repaint must bring it) until the
-# outer display shows the pinned time, stroke by stroke.
+# expect_clock LABEL [SECONDS]: waits (no input; the one-second repaint must bring it) up to
+# SECONDS (5) until the outer display shows the pinned time, stroke by stroke.
 expect_clock() {
-    local label=$1 deadline=$((SECONDS + 5)) wrong
+    local label=$1 deadline=$((SECONDS + ${2:-5})) wrong
     while :; do
         wrong=$(clock_mismatches "$(shot "$label")")
         [ -z "$wrong" ] && break
@@ -299,6 +299,27 @@ start_velkar "$dir" || { bad "velkar did not start"; finish; }
 press plus 20
 expect_clock "summer time: the wall clock, $HOU:$(printf %02d "$MIN")"
 escape_ends_velkar
+
+section "the system's time zone changes while velkar runs, TZ unset"
+if [ "$(id -u)" -ne 0 ] || ! unshare -m true 2>/dev/null || [ ! -e /etc/localtime ]; then
+    echo "  skip: replacing the zone file under velkar needs root, a private mount namespace" \
+        "and /etc/localtime"
+else
+    ZONE=Etc/UTC
+    set_clock "2026-12-07 09:08:30"
+    dir=$WORK/zone
+    mkdir "$dir"
+    SYSTEM_ZONE=/usr/share/zoneinfo/$ZONE start_velkar "$dir" || { bad "velkar did not start"; finish; }
+    press plus 20
+    expect_clock "zone file ${ZONE#*/}"
+    for zone in Asia/Tokyo America/New_York; do
+        set_system_zone "$zone" || bad "could not bind $zone over /etc/localtime"
+        set_clock "2026-12-07 09:08:30"
+        expect_clock "zone file replaced by ${zone#*/}'s, shown by the next repaints" 3
+    done
+    escape_ends_velkar
+    ZONE=Europe/Berlin
+fi
 
 ########################################################################################
 section "the command line, without a display"

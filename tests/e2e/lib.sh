@@ -105,7 +105,9 @@ close_window() {
 
 # start_velkar DIR [VAR=VALUE...] [-- ARG...]: starts velkar in DIR with the pinned clock, GL
 # error checking, the given environment and arguments, and waits until its window shows a
-# picture. HOME is DIR.runtime.
+# picture. HOME is DIR.runtime. TZ is $ZONE; with SYSTEM_ZONE=FILE, TZ is unset instead and
+# velkar runs in a private mount namespace where FILE is the system's zone file (root only;
+# set_system_zone changes it).
 # Sets VPID, VWIN, VERR (its stderr), VOUT. With NO_FILE_OVERRIDE=1 a velkar run by root
 # starts without root's power to read and search any file, so file permissions bind it as
 # they bind any user; it stays root, so it can still reach a build only its owner may enter.
@@ -126,7 +128,13 @@ start_velkar() {
     if [ -n "${NO_FILE_OVERRIDE:-}" ] && [ "$(id -u)" -eq 0 ]; then
         prefix=(setpriv --bounding-set -dac_override,-dac_read_search)
     fi
-    (cd "$dir" && exec "${prefix[@]}" env TZ="$ZONE" XDG_RUNTIME_DIR="$runtime" \
+    local tz=(TZ="$ZONE")
+    if [ -n "${SYSTEM_ZONE:-}" ]; then
+        tz=(-u TZ)
+        prefix=(unshare -m --propagation private
+            sh -c 'mount --bind "$0" /etc/localtime && exec "$@"' "$SYSTEM_ZONE")
+    fi
+    (cd "$dir" && exec "${prefix[@]}" env "${tz[@]}" XDG_RUNTIME_DIR="$runtime" \
         HOME="$runtime" VELKAR_CHECK_GL=1 \
         LD_PRELOAD="$FAKETIME_LIB" FAKETIME_FMT=%s FAKETIME_TIMESTAMP_FILE="$CLOCK_FILE" \
         FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 "${vars[@]}" "$VELKAR" "$@") \
@@ -146,6 +154,13 @@ start_velkar() {
     done
     reset_view
     WIDTH=500 HEIGHT=500
+}
+
+# set_system_zone ZONE: replaces the system's zone file under a velkar started with
+# SYSTEM_ZONE by the zone ZONE's file, and expects the clocks in ZONE from now on.
+set_system_zone() {
+    nsenter -t "$VPID" -m mount --bind "/usr/share/zoneinfo/$1" /etc/localtime || return 1
+    ZONE=$1
 }
 
 # sync_velkar [TIMEOUT_MS [QUIET_MS]]: returns once velkar has handled everything sent to it
