@@ -19,6 +19,7 @@
 //   --press KEY N                                   N presses of KEY (X keysym; wheel-up and
 //                                                   wheel-down for wheel clicks) moving the view
 //   --drag DX DY                                    a mouse drag by (DX, DY) pixels
+// Options apply in order: a press or a drag starts from the view the options before it give.
 // Queries: "V" a vertex; "A,B,t" the point A + t(B - A); "A,B,C,u,w" the point
 // A + u(B - A) + w(C - A).
 #include <array>
@@ -124,21 +125,14 @@ int main(int argc, char **argv)
     };
     const std::pair<const char *, double *> clockOptions[] = {
         {"--sec", &sec}, {"--min", &min}, {"--min12", &min12}};
-    // Presses and drags are applied in order once every option is read.
-    struct Input {
-        std::string key; // empty for a drag
-        int a, b;        // count, or the drag's dx and dy
-    };
-    std::vector<Input> inputs;
     bool bbox = false, printView = false;
     std::vector<std::string> queries;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        const auto value = [&](int n) {
-            if (i + n >= argc)
-                usage((arg + " needs " + std::to_string(n) + " value(s)").c_str());
-            i += n;
-            return argv + i - n + 1;
+        const auto next = [&] {
+            if (++i >= argc)
+                usage((arg + " needs a value").c_str());
+            return argv[i];
         };
         GLfloat *viewTarget = nullptr;
         double *clockTarget = nullptr;
@@ -148,33 +142,26 @@ int main(int argc, char **argv)
         for (const auto &option : clockOptions)
             if (arg == option.first)
                 clockTarget = option.second;
-        if (viewTarget)
-            *viewTarget = GLfloat(std::atof(*value(1)));
-        else if (clockTarget)
-            *clockTarget = std::atof(*value(1));
-        else if (arg == "--size") {
-            if (std::sscanf(*value(1), "%dx%d", &width, &height) != 2)
+        if (viewTarget) {
+            *viewTarget = GLfloat(std::atof(next()));
+        } else if (clockTarget) {
+            *clockTarget = std::atof(next());
+        } else if (arg == "--size") {
+            if (std::sscanf(next(), "%dx%d", &width, &height) != 2)
                 usage("--size takes WxH");
         } else if (arg == "--press") {
-            char **v = value(2);
-            inputs.push_back({v[0], std::atoi(v[1]), 0});
+            const std::string key = next();
+            press(view, key, std::atoi(next()));
         } else if (arg == "--drag") {
-            char **v = value(2);
-            inputs.push_back({"", std::atoi(v[0]), std::atoi(v[1])});
+            const int dx = std::atoi(next()), dy = std::atoi(next());
+            view.xRot = model::dragged(view.xRot, view.nSca, dy, height);
+            view.zRot = model::dragged(view.zRot, view.nSca, dx, width);
         } else if (arg == "--view") {
             printView = true;
         } else if (arg == "--bbox") {
             bbox = true;
         } else {
             queries.push_back(arg);
-        }
-    }
-    for (const Input &input : inputs) {
-        if (!input.key.empty()) {
-            press(view, input.key, input.a);
-        } else {
-            view.xRot = model::dragged(view.xRot, view.nSca, input.b, height);
-            view.zRot = model::dragged(view.zRot, view.nSca, input.a, width);
         }
     }
     if (printView)
