@@ -20,8 +20,12 @@ constexpr Row kControls[] = {
     {QT_TRANSLATE_NOOP("Controls", "Q"),                      QT_TRANSLATE_NOOP("Controls", "antialiasing on or off")},
     {QT_TRANSLATE_NOOP("Controls", "Space"),                  QT_TRANSLATE_NOOP("Controls", "back to the start-up view")},
     {QT_TRANSLATE_NOOP("Controls", "F12"),                    QT_TRANSLATE_NOOP("Controls", "save a screenshot in your Pictures folder")},
+    {QT_TRANSLATE_NOOP("Controls", "Ctrl+O"),                 QT_TRANSLATE_NOOP("Controls", "open a picture for the main screen")},
     {QT_TRANSLATE_NOOP("Controls", "drop an image file"),     QT_TRANSLATE_NOOP("Controls", "show it on the main screen")},
-    {QT_TRANSLATE_NOOP("Controls", "Escape"),                 QT_TRANSLATE_NOOP("Controls", "quit")},
+    {QT_TRANSLATE_NOOP("Controls", "F11"),                    QT_TRANSLATE_NOOP("Controls", "full screen on or off")},
+    {QT_TRANSLATE_NOOP("Controls", "F1 / H"),                 QT_TRANSLATE_NOOP("Controls", "show or hide this list on the window")},
+    {QT_TRANSLATE_NOOP("Controls", "right-click, Shift+F10"), QT_TRANSLATE_NOOP("Controls", "a menu of every command")},
+    {QT_TRANSLATE_NOOP("Controls", "Escape, Ctrl+Q"),         QT_TRANSLATE_NOOP("Controls", "quit")},
 };
 // clang-format on
 

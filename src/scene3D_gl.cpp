@@ -4,6 +4,8 @@
 #include <QtGlobal>
 #include <cmath>
 
+#include "controlscard.h"
+
 namespace {
 
 // Jitter offsets of the antialiasing pass, in thousandths of a model unit (x, y, z).
@@ -136,6 +138,9 @@ void Scene3D::paintGL()
     glDisable(GL_LIGHT2);
     glDisable(GL_LIGHT1);
     glDisable(GL_BLEND);
+
+    if (controlsShown)
+        drawOver(controlsCard(size(), devicePixelRatioF()));
 
     if (checkGlErrors) {
         const GLenum error = glGetError();

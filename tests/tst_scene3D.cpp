@@ -6,6 +6,8 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMatrix4x4>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScreen>
@@ -20,6 +22,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "controlscard.h"
+#include "picturedialog.h"
 #include "scene3D.h"
 #include "texture.h"
 
@@ -121,13 +125,35 @@ QImage windowOnScreen(QWidget &w)
     return w.screen()->grabWindow(w.winId()).toImage();
 }
 
-void drag(QWidget &w, QPoint from, QPoint to)
+void drag(QWidget &w, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton)
 {
-    QTest::mousePress(&w, Qt::LeftButton, Qt::NoModifier, from);
-    QMouseEvent move(QEvent::MouseMove, to, w.mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+    QTest::mousePress(&w, button, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, to, w.mapToGlobal(to), Qt::NoButton, button,
                      Qt::NoModifier);
-    QApplication::sendEvent(&w, &move);
-    QTest::mouseRelease(&w, Qt::LeftButton, Qt::NoModifier, to);
+    if (to != from)
+        QApplication::sendEvent(&w, &move);
+    QTest::mouseRelease(&w, button, Qt::NoModifier, to);
+}
+
+// The smallest rectangle holding every pixel that is not the background: white in a frame,
+// transparent in an overlay.
+QRect inked(const QImage &image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0 && (image.pixel(x, y) | 0xff000000) != 0xffffffff)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// The Open Picture dialog, replaced: it answers with chosenFile and notes where it started.
+QString chosenFile;
+QStringList offeredFolders;
+QString choosePictureFake(QWidget *, const QString &folder)
+{
+    offeredFolders << folder;
+    return chosenFile;
 }
 
 void wheel(QWidget &w, int delta, int horizontal = 0)
@@ -259,6 +285,17 @@ private slots:
     void framesLeaveNoGlError();
     void droppedPicturesReplaceTheScreenPicture();
     void desktopEntryListsReadableTypes();
+    void controlsCardLeavesNoTrace_data();
+    void controlsCardLeavesNoTrace();
+    void controlsCardFitsAt500AndScales();
+    void rightClickOpensTheMenu_data();
+    void rightClickOpensTheMenu();
+    void menuEntriesDoWhatTheirKeysDo_data();
+    void menuEntriesDoWhatTheirKeysDo();
+    void openPictureLoadsTheChoice_data();
+    void openPictureLoadsTheChoice();
+    void phoneStaysCentredAtAnySize_data();
+    void phoneStaysCentredAtAnySize();
 };
 
 void tst_Scene3D::initTestCase()
@@ -287,6 +324,8 @@ void tst_Scene3D::init()
     pinned = {30, 8, 10 * 5 + 8 / 12, 10};
     pinnedNs = kPinnedEpoch * kSecond;
     pinnedStepNs = 0;
+    chosenFile.clear();
+    offeredFolders.clear();
 }
 
 void tst_Scene3D::startsAtTheStartView()
@@ -1227,8 +1266,279 @@ void tst_Scene3D::desktopEntryListsReadableTypes()
         if (line.startsWith("MimeType="))
             types = QString(line.mid(9)).split(';', Qt::SkipEmptyParts);
     QVERIFY(types.contains("image/png") && types.contains("image/jpeg"));
+    QCOMPARE(types, pictureTypes()); // what Open Picture offers
+    QVERIFY(pictureFilters().contains("*.jpg") && pictureFilters().endsWith("(*)"));
     for (const QString &type : types)
         QVERIFY2(QImageReader::supportedMimeTypes().contains(type.toLatin1()), qPrintable(type));
+}
+
+void tst_Scene3D::controlsCardLeavesNoTrace_data()
+{
+    QTest::addColumn<int>("key"); // what hides the card; 0: a click
+    QTest::newRow("F1 again") << int(Qt::Key_F1);
+    QTest::newRow("H again") << int(Qt::Key_H);
+    QTest::newRow("a click") << 0;
+    QTest::newRow("W, which then moves the phone") << int(Qt::Key_W);
+    QTest::newRow("Escape, which then quits") << int(Qt::Key_Escape);
+}
+
+void tst_Scene3D::controlsCardLeavesNoTrace()
+{
+    QFETCH(int, key);
+    auto w = makeScene();
+    QVERIFY(w);
+    const QImage start = frame(*w);
+    QTest::keyClick(w.get(), key == Qt::Key_H ? Qt::Key_H : Qt::Key_F1);
+    // A dark panel over most of the window; the phone alone covers less than a tenth.
+    const auto darkShare = [](const QImage &image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += dark(image.pixel(x, y));
+        return double(count) / (image.width() * image.height());
+    };
+    QVERIFY(darkShare(start) < 0.1 && darkShare(frame(*w)) > 0.4);
+    if (key)
+        QTest::keyClick(w.get(), Qt::Key(key));
+    else
+        QTest::mouseClick(w.get(), Qt::LeftButton, Qt::NoModifier, QPoint(60, 250));
+    QVERIFY(!w->controlsShown);
+    QCOMPARE(w->isVisible(), key != Qt::Key_Escape);
+    QCOMPARE(w->yTra, key == Qt::Key_W ? GLfloat(0.05) : 0.0f);
+    if (key != Qt::Key_W && key != Qt::Key_Escape)
+        QCOMPARE(differingPixels(frame(*w), start), 0);
+}
+
+// In a 500x500 window the card keeps nearly the desktop font's size; on a display scaled by
+// two it is painted with twice the pixels, not enlarged afterwards.
+void tst_Scene3D::controlsCardFitsAt500AndScales()
+{
+    const QRect unbounded = inked(controlsCard(QSize(2000, 2000), 1));
+    const QRect fitted = inked(controlsCard(QSize(500, 500), 1));
+    const QRect scaled = inked(controlsCard(QSize(500, 500), 2));
+    QVERIFY(QRect(0, 0, 500, 500).contains(fitted));
+    QVERIFY2(fitted.width() >= 0.85 * unbounded.width(),
+             qPrintable(QString::number(fitted.width())));
+    QVERIFY(qAbs(scaled.width() - 2 * fitted.width()) <= 2);
+    QVERIFY(qAbs(scaled.height() - 2 * fitted.height()) <= 2);
+}
+
+void tst_Scene3D::rightClickOpensTheMenu_data()
+{
+    QTest::addColumn<int>("key"); // 0: the right button, moved by "moved" pixels
+    QTest::addColumn<int>("moved");
+    QTest::addColumn<QPoint>("menuAt"); // in the window; null: no menu
+    QTest::addColumn<double>("xRot");
+    const int wiggle = QApplication::startDragDistance() - 1;
+    QTest::newRow("right click") << 0 << 0 << QPoint(100, 120) << -90.0;
+    QTest::newRow("right click that moved a little")
+        << 0 << wiggle << QPoint(100, 120 + wiggle) << -90 + 1.8 * wiggle;
+    QTest::newRow("right drag") << 0 << 20 << QPoint() << -54.0;
+    QTest::newRow("Shift+F10") << int(Qt::SHIFT | Qt::Key_F10) << 0 << QPoint(250, 250) << -90.0;
+    QTest::newRow("Menu key") << int(Qt::Key_Menu) << 0 << QPoint(250, 250) << -90.0;
+}
+
+void tst_Scene3D::rightClickOpensTheMenu()
+{
+    QFETCH(int, key);
+    QFETCH(int, moved);
+    QFETCH(QPoint, menuAt);
+    QFETCH(double, xRot);
+    auto w = makeScene();
+    QVERIFY(w);
+    if (key)
+        QTest::keyClick(w.get(), Qt::Key(key & ~Qt::KeyboardModifierMask),
+                        Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+    else
+        drag(*w, QPoint(100, 120), QPoint(100, 120 + moved), Qt::RightButton);
+    QVERIFY(qAbs(w->xRot - xRot) < 1e-4);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QCOMPARE(menu != nullptr, !menuAt.isNull());
+    if (menu) {
+        QCOMPARE(menu->parent(), w.get());
+        QCOMPARE(menu->pos(), w->mapToGlobal(menuAt));
+        menu->close();
+    }
+}
+
+void tst_Scene3D::menuEntriesDoWhatTheirKeysDo_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("key"); // 0: none
+    const int ctrl = Qt::CTRL;
+    QTest::newRow("Open Picture") << "Open Picture…" << (ctrl | Qt::Key_O);
+    QTest::newRow("Save Screenshot") << "Save Screenshot" << int(Qt::Key_F12);
+    QTest::newRow("Open Lid") << "Open Lid" << int(Qt::Key_R);
+    QTest::newRow("Close Lid") << "Close Lid" << int(Qt::Key_F);
+    QTest::newRow("Lid One Step Open") << "Lid One Step Open" << int(Qt::Key_T);
+    QTest::newRow("Lid One Step Closed") << "Lid One Step Closed" << int(Qt::Key_G);
+    QTest::newRow("Antialiasing") << "Antialiasing" << int(Qt::Key_Q);
+    QTest::newRow("Reset View") << "Reset View" << int(Qt::Key_Space);
+    QTest::newRow("Full Screen") << "Full Screen" << int(Qt::Key_F11);
+    QTest::newRow("Controls") << "Controls" << int(Qt::Key_F1);
+    QTest::newRow("About Velkar") << "About Velkar" << 0;
+    QTest::newRow("Quit") << "Quit" << (ctrl | Qt::Key_Q);
+}
+
+// Each entry, and each key with the menu made and closed again, runs its command once.
+void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, key);
+    QTemporaryDir home;
+    const QByteArray realHome = qgetenv("HOME");
+    const auto restoreHome = qScopeGuard([&] { qputenv("HOME", realHome); });
+    qputenv("HOME", QFile::encodeName(home.path())); // screenshots go to its Pictures
+    int aboutBoxes = 0;
+    QString aboutText;
+    QTimer aboutCloser;
+    connect(&aboutCloser, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            ++aboutBoxes;
+            aboutText = box->text();
+            box->close();
+        }
+    });
+    aboutCloser.start(10);
+
+    for (bool byMenu : {true, false}) {
+        if (!byMenu && !key)
+            break;
+        auto w = makeScene();
+        QVERIFY(w);
+        w->pictureChooser = choosePictureFake;
+        w->tick = fakeTick;
+        fakeNow = 0;
+        fakeStep = 20;
+        w->nAni = entry == "Close Lid" ? 3.0f : entry == "Lid One Step Closed" ? 0.3f : 0.0f;
+        w->zRot = entry == "Reset View" ? 30 : 0;
+        QTest::mouseClick(w.get(), Qt::RightButton, Qt::NoModifier, QPoint(50, 50));
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction *action = nullptr;
+        for (QAction *a : menu->actions())
+            action = a->text() == entry ? a : action;
+        QVERIFY(action);
+        QCOMPARE(action->shortcut(), QKeySequence(key));
+        const auto before = w->figureDrawings();
+        if (byMenu) {
+            QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier,
+                              menu->actionGeometry(action).center());
+        } else {
+            menu->close();
+            QTest::keyClick(w.get(), Qt::Key(key & ~Qt::KeyboardModifierMask),
+                            Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+        }
+        const auto frames = w->figureDrawings() - before;
+        QVERIFY(!QApplication::activePopupWidget());
+        if (entry == "Open Picture…")
+            QCOMPARE(offeredFolders.size(), byMenu ? 1 : 2);
+        else if (entry == "Save Screenshot")
+            QCOMPARE(QDir(home.filePath("Pictures")).entryList(QDir::Files).size(), byMenu ? 1 : 2);
+        else if (entry == "Open Lid")
+            QCOMPARE(frames, 151ull); // 150 of the animation, one of the key
+        else if (entry == "Close Lid")
+            QVERIFY(w->nAni == 0.0f && frames == 152ull);
+        else if (entry == "Lid One Step Open")
+            QCOMPARE(w->nAni, GLfloat(0.03));
+        else if (entry == "Lid One Step Closed")
+            QCOMPARE(w->nAni, GLfloat(0.3f - 0.03));
+        else if (entry == "Antialiasing")
+            QVERIFY(w->antiAliasing);
+        else if (entry == "Reset View")
+            QVERIFY(w->zRot == 0 && frames == 2ull);
+        else if (entry == "Full Screen")
+            QVERIFY(w->windowState() & Qt::WindowFullScreen);
+        else if (entry == "Controls")
+            QVERIFY(w->controlsShown);
+        else if (entry == "About Velkar")
+            QVERIFY(aboutBoxes == 1 && aboutText.contains(VELKAR_VERSION) &&
+                    aboutText.contains("MIT") && aboutText.contains("Copyright (c) 2026"));
+        else if (entry == "Quit")
+            QVERIFY(!w->isVisible() && !w->antiAliasing);
+    }
+}
+
+void tst_Scene3D::openPictureLoadsTheChoice_data()
+{
+    QTest::addColumn<QString>("choice"); // empty: cancelled
+    QTest::addColumn<bool>("replaced");
+    QTest::addColumn<int>("warningLines");
+    QTest::newRow("a picture") << "magenta.png" << true << 0;
+    QTest::newRow("not a picture") << "bad.png" << false << 1;
+    QTest::newRow("cancelled") << "" << false << 0;
+}
+
+void tst_Scene3D::openPictureLoadsTheChoice()
+{
+    QFETCH(QString, choice);
+    QFETCH(bool, replaced);
+    QFETCH(int, warningLines);
+    QTemporaryDir dir;
+    QImage magenta(64, 64, QImage::Format_RGB32);
+    magenta.fill(qRgb(255, 0, 255));
+    QVERIFY(magenta.save(dir.filePath("magenta.png")));
+    QFile bad(dir.filePath("bad.png"));
+    QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not a picture") > 0);
+    bad.close();
+
+    auto w = makeScene();
+    QVERIFY(w);
+    w->pictureChooser = choosePictureFake;
+    w->nAni = 3.0f;
+    const QImage before = frame(*w);
+    chosenFile = choice.isEmpty() ? QString() : dir.filePath(choice);
+    QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
+    const int changed = differingPixels(frame(*w), before);
+    QVERIFY2(replaced ? changed > 1000 : changed == 0, qPrintable(QString::number(changed)));
+    QCOMPARE(warnings.size(), warningLines);
+    QVERIFY(warnings.isEmpty() || warnings.first().contains(chosenFile));
+    // The next dialog starts where the last picture was chosen, the first in Pictures.
+    QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    QCOMPARE(offeredFolders, QStringList({pictures, choice.isEmpty() ? pictures : dir.path()}));
+}
+
+void tst_Scene3D::phoneStaysCentredAtAnySize_data()
+{
+    QTest::addColumn<QSize>("size"); // null: full screen with F11
+    QTest::newRow("800x500") << QSize(800, 500);
+    QTest::newRow("500x800") << QSize(500, 800);
+    QTest::newRow("full screen") << QSize();
+}
+
+// The start view's phone, measured at 500x500, scales with the shorter side of the window and
+// stays in its middle.
+void tst_Scene3D::phoneStaysCentredAtAnySize()
+{
+    QFETCH(QSize, size);
+    auto w = makeScene();
+    QVERIFY(w);
+    const QRect square = inked(frame(*w));
+    if (size.isNull()) {
+        QTest::keyClick(w.get(), Qt::Key_F11);
+        QTRY_COMPARE(w->size(), w->screen()->size());
+        size = w->size();
+    } else {
+        w->resize(size);
+    }
+    const QRect box = inked(frame(*w));
+    const double scale = std::min(size.width(), size.height()) / 500.0;
+    QVERIFY2(qAbs(box.width() - scale * square.width()) <= 2 &&
+                 qAbs(box.height() - scale * square.height()) <= 2 &&
+                 qAbs(box.left() + box.right() + 1 - size.width()) <= 3 &&
+                 qAbs(box.top() + box.bottom() + 1 - size.height()) <= 3,
+             qPrintable(QString("phone at %1,%2 %3x%4 in %5x%6")
+                            .arg(box.x())
+                            .arg(box.y())
+                            .arg(box.width())
+                            .arg(box.height())
+                            .arg(size.width())
+                            .arg(size.height())));
+    if (w->isFullScreen()) {
+        QTest::keyClick(w.get(), Qt::Key_F11);
+        QVERIFY(!w->isFullScreen());
+    }
 }
 
 QTEST_MAIN(tst_Scene3D)
