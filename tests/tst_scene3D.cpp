@@ -1334,7 +1334,8 @@ void tst_Scene3D::rightClickOpensTheMenu_data()
     QTest::newRow("right click that moved a little")
         << 0 << wiggle << QPoint(100, 120 + wiggle) << -90 + 1.8 * wiggle;
     QTest::newRow("right drag") << 0 << 20 << QPoint() << -54.0;
-    QTest::newRow("Shift+F10") << int(Qt::SHIFT | Qt::Key_F10) << 0 << QPoint(250, 250) << -90.0;
+    QTest::newRow("Shift+F10") << (int(Qt::ShiftModifier) | Qt::Key_F10) << 0 << QPoint(250, 250)
+                               << -90.0;
     QTest::newRow("Menu key") << int(Qt::Key_Menu) << 0 << QPoint(250, 250) << -90.0;
 }
 
@@ -1365,7 +1366,7 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<int>("key"); // 0: none
-    const int ctrl = Qt::CTRL;
+    const int ctrl = int(Qt::ControlModifier);
     QTest::newRow("Open Picture") << "Open Picture…" << (ctrl | Qt::Key_O);
     QTest::newRow("Save Screenshot") << "Save Screenshot" << int(Qt::Key_F12);
     QTest::newRow("Open Lid") << "Open Lid" << int(Qt::Key_R);
