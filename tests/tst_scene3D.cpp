@@ -135,15 +135,13 @@ void drag(QWidget &w, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftB
     QTest::mouseRelease(&w, button, Qt::NoModifier, to);
 }
 
-// The smallest rectangle holding every pixel that is not the background: white in a frame,
-// transparent in an overlay.
+// The smallest rectangle holding every pixel that is not transparent.
 QRect inked(const QImage &image)
 {
     QRect box;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) != 0 && (image.pixel(x, y) | 0xff000000) != 0xffffffff)
-                box |= QRect(x, y, 1, 1);
+            box |= qAlpha(image.pixel(x, y)) ? QRect(x, y, 1, 1) : QRect();
     return box;
 }
 
@@ -191,6 +189,7 @@ class tst_Scene3D : public QObject
     Q_OBJECT
 
     QString assets;
+    QTemporaryDir home; // the tests' screenshots go to its Pictures, not the user's
 
     // A shown widget at the start view, its repaint timer stopped so that frames happen
     // only when a test asks for them, and its clock pinned.
@@ -287,15 +286,11 @@ private slots:
     void desktopEntryListsReadableTypes();
     void controlsCardLeavesNoTrace_data();
     void controlsCardLeavesNoTrace();
-    void controlsCardFitsAt500AndScales();
-    void rightClickOpensTheMenu_data();
-    void rightClickOpensTheMenu();
+    void menuOpensOnARightClickOrItsKeys();
     void menuEntriesDoWhatTheirKeysDo_data();
     void menuEntriesDoWhatTheirKeysDo();
     void openPictureLoadsTheChoice_data();
     void openPictureLoadsTheChoice();
-    void phoneStaysCentredAtAnySize_data();
-    void phoneStaysCentredAtAnySize();
 };
 
 void tst_Scene3D::initTestCase()
@@ -310,6 +305,7 @@ void tst_Scene3D::initTestCase()
         QVERIFY2(probe.isValid(), "no OpenGL context");
     }
     previousHandler = qInstallMessageHandler(countWarnings);
+    qputenv("HOME", QFile::encodeName(home.path()));
     assets = QFINDTESTDATA("../assets/nqw.bmp");
     QVERIFY2(!assets.isEmpty(), "the screen picture is missing");
     assets = QFileInfo(assets).absolutePath();
@@ -674,9 +670,18 @@ void tst_Scene3D::projectionKeepsProportions()
         QSize size;
         double halfWidth, halfHeight;
     };
-    for (const Case &c : {Case{{500, 500}, 1, 1}, Case{{800, 400}, 2, 1}, Case{{400, 800}, 1, 2}}) {
-        auto w = makeScene(c.size.width(), c.size.height());
+    // The last is F11's full screen on the 1280x1024 display.
+    for (const Case &c :
+         {Case{{500, 500}, 1, 1}, Case{{800, 400}, 2, 1}, Case{{400, 800}, 1, 2},
+          Case{{800, 500}, 1.6, 1}, Case{{500, 800}, 1, 1.6}, Case{{1280, 1024}, 1.25, 1}}) {
+        const bool fullScreen = c.size == QSize(1280, 1024);
+        auto w = fullScreen ? makeScene() : makeScene(c.size.width(), c.size.height());
         QVERIFY(w);
+        if (fullScreen) {
+            QTest::keyClick(w.get(), Qt::Key_F11);
+            QVERIFY(w->isFullScreen());
+            w->resize(c.size); // as a window manager would; Xvfb runs none
+        }
         QCOMPARE(w->size(), c.size);
         w->makeCurrent();
         GLdouble m[16];
@@ -1267,7 +1272,6 @@ void tst_Scene3D::desktopEntryListsReadableTypes()
             types = QString(line.mid(9)).split(';', Qt::SkipEmptyParts);
     QVERIFY(types.contains("image/png") && types.contains("image/jpeg"));
     QCOMPARE(types, pictureTypes()); // what Open Picture offers
-    QVERIFY(pictureFilters().contains("*.jpg") && pictureFilters().endsWith("(*)"));
     for (const QString &type : types)
         QVERIFY2(QImageReader::supportedMimeTypes().contains(type.toLatin1()), qPrintable(type));
 }
@@ -1289,19 +1293,17 @@ void tst_Scene3D::controlsCardLeavesNoTrace()
     QVERIFY(w);
     const QImage start = frame(*w);
     QTest::keyClick(w.get(), key == Qt::Key_H ? Qt::Key_H : Qt::Key_F1);
-    // A dark panel over most of the window; the phone alone covers less than a tenth.
-    const auto darkShare = [](const QImage &image) {
-        int count = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                count += dark(image.pixel(x, y));
-        return double(count) / (image.width() * image.height());
-    };
-    QVERIFY(darkShare(start) < 0.1 && darkShare(frame(*w)) > 0.4);
+    // In the card's top margin, above the phone: white before, the dark panel now.
+    const QRect card = inked(controlsCard(w->size(), 1));
+    const QPoint margin(card.center().x(), card.top() + 3);
+    QVERIFY(light(start.pixel(margin)) && dark(frame(*w).pixel(margin)));
+    // Readable: scaled by two it has twice the pixels, and at 500x500 nearly the font's size.
+    QVERIFY(qAbs(inked(controlsCard(w->size(), 2)).width() - 2 * card.width()) <= 2);
+    QVERIFY(card.width() >= 0.85 * inked(controlsCard(QSize(2000, 2000), 1)).width());
     if (key)
         QTest::keyClick(w.get(), Qt::Key(key));
     else
-        QTest::mouseClick(w.get(), Qt::LeftButton, Qt::NoModifier, QPoint(60, 250));
+        QTest::mouseClick(w.get(), Qt::LeftButton, Qt::NoModifier, margin);
     QVERIFY(!w->controlsShown);
     QCOMPARE(w->isVisible(), key != Qt::Key_Escape);
     QCOMPARE(w->yTra, key == Qt::Key_W ? GLfloat(0.05) : 0.0f);
@@ -1309,57 +1311,27 @@ void tst_Scene3D::controlsCardLeavesNoTrace()
         QCOMPARE(differingPixels(frame(*w), start), 0);
 }
 
-// In a 500x500 window the card keeps nearly the desktop font's size; on a display scaled by
-// two it is painted with twice the pixels, not enlarged afterwards.
-void tst_Scene3D::controlsCardFitsAt500AndScales()
+// A right click that did not move as far as a drag opens the menu where it was released, a
+// right drag turns the phone instead, and Shift+F10 and the Menu key open it in the middle.
+void tst_Scene3D::menuOpensOnARightClickOrItsKeys()
 {
-    const QRect unbounded = inked(controlsCard(QSize(2000, 2000), 1));
-    const QRect fitted = inked(controlsCard(QSize(500, 500), 1));
-    const QRect scaled = inked(controlsCard(QSize(500, 500), 2));
-    QVERIFY(QRect(0, 0, 500, 500).contains(fitted));
-    QVERIFY2(fitted.width() >= 0.85 * unbounded.width(),
-             qPrintable(QString::number(fitted.width())));
-    QVERIFY(qAbs(scaled.width() - 2 * fitted.width()) <= 2);
-    QVERIFY(qAbs(scaled.height() - 2 * fitted.height()) <= 2);
-}
-
-void tst_Scene3D::rightClickOpensTheMenu_data()
-{
-    QTest::addColumn<int>("key"); // 0: the right button, moved by "moved" pixels
-    QTest::addColumn<int>("moved");
-    QTest::addColumn<QPoint>("menuAt"); // in the window; null: no menu
-    QTest::addColumn<double>("xRot");
-    const int wiggle = QApplication::startDragDistance() - 1;
-    QTest::newRow("right click") << 0 << 0 << QPoint(100, 120) << -90.0;
-    QTest::newRow("right click that moved a little")
-        << 0 << wiggle << QPoint(100, 120 + wiggle) << -90 + 1.8 * wiggle;
-    QTest::newRow("right drag") << 0 << 20 << QPoint() << -54.0;
-    QTest::newRow("Shift+F10") << (int(Qt::ShiftModifier) | Qt::Key_F10) << 0 << QPoint(250, 250)
-                               << -90.0;
-    QTest::newRow("Menu key") << int(Qt::Key_Menu) << 0 << QPoint(250, 250) << -90.0;
-}
-
-void tst_Scene3D::rightClickOpensTheMenu()
-{
-    QFETCH(int, key);
-    QFETCH(int, moved);
-    QFETCH(QPoint, menuAt);
-    QFETCH(double, xRot);
     auto w = makeScene();
     QVERIFY(w);
-    if (key)
-        QTest::keyClick(w.get(), Qt::Key(key & ~Qt::KeyboardModifierMask),
-                        Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
-    else
-        drag(*w, QPoint(100, 120), QPoint(100, 120 + moved), Qt::RightButton);
-    QVERIFY(qAbs(w->xRot - xRot) < 1e-4);
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    QCOMPARE(menu != nullptr, !menuAt.isNull());
-    if (menu) {
-        QCOMPARE(menu->parent(), w.get());
-        QCOMPARE(menu->pos(), w->mapToGlobal(menuAt));
-        menu->close();
-    }
+    const auto menuAt = [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        const QPoint at = menu ? w->mapFromGlobal(menu->pos()) : QPoint(-1, -1);
+        return menu && menu->close() ? at : QPoint(-1, -1);
+    };
+    const int wiggle = QApplication::startDragDistance() - 1;
+    drag(*w, QPoint(100, 120), QPoint(100, 120 + wiggle), Qt::RightButton);
+    QCOMPARE(menuAt(), QPoint(100, 120 + wiggle));
+    drag(*w, QPoint(100, 120), QPoint(100, 140), Qt::RightButton);
+    QCOMPARE(menuAt(), QPoint(-1, -1));
+    QCOMPARE(w->xRot, GLfloat(-90 + 1.8 * (wiggle + 20))); // 900 degrees a window's height
+    QTest::keyClick(w.get(), Qt::Key_F10, Qt::ShiftModifier);
+    QCOMPARE(menuAt(), QPoint(250, 250));
+    QTest::keyClick(w.get(), Qt::Key_Menu);
+    QCOMPARE(menuAt(), QPoint(250, 250));
 }
 
 void tst_Scene3D::menuEntriesDoWhatTheirKeysDo_data()
@@ -1381,30 +1353,20 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo_data()
     QTest::newRow("Quit") << "Quit" << (ctrl | Qt::Key_Q);
 }
 
-// Each entry, and each key with the menu made and closed again, runs its command once.
+// Each entry runs its command once, and so does its key once the menu has been made and
+// closed again (its shortcuts must not act as well).
 void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
 {
     QFETCH(QString, entry);
     QFETCH(int, key);
-    QTemporaryDir home;
-    const QByteArray realHome = qgetenv("HOME");
-    const auto restoreHome = qScopeGuard([&] { qputenv("HOME", realHome); });
-    qputenv("HOME", QFile::encodeName(home.path())); // screenshots go to its Pictures
-    int aboutBoxes = 0;
-    QString aboutText;
+    QStringList aboutTexts;
     QTimer aboutCloser;
     connect(&aboutCloser, &QTimer::timeout, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            ++aboutBoxes;
-            aboutText = box->text();
-            box->close();
-        }
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            aboutTexts << box->text(), box->close();
     });
     aboutCloser.start(10);
-
     for (bool byMenu : {true, false}) {
-        if (!byMenu && !key)
-            break;
         auto w = makeScene();
         QVERIFY(w);
         w->pictureChooser = choosePictureFake;
@@ -1419,70 +1381,56 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
         QAction *action = nullptr;
         for (QAction *a : menu->actions())
             action = a->text() == entry ? a : action;
-        QVERIFY(action);
-        QCOMPARE(action->shortcut(), QKeySequence(key));
+        QVERIFY(action && action->shortcut() == QKeySequence(key));
         const auto before = w->figureDrawings();
-        if (byMenu) {
-            QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier,
-                              menu->actionGeometry(action).center());
-        } else {
-            menu->close();
-            QTest::keyClick(w.get(), Qt::Key(key & ~Qt::KeyboardModifierMask),
-                            Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
-        }
+        if (byMenu)
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        else
+            menu->close(), QTest::keyClick(w.get(), Qt::Key(key & ~Qt::KeyboardModifierMask),
+                                           Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
         const auto frames = w->figureDrawings() - before;
-        QVERIFY(!QApplication::activePopupWidget());
-        if (entry == "Open Picture…")
-            QCOMPARE(offeredFolders.size(), byMenu ? 1 : 2);
-        else if (entry == "Save Screenshot")
-            QCOMPARE(QDir(home.filePath("Pictures")).entryList(QDir::Files).size(), byMenu ? 1 : 2);
-        else if (entry == "Open Lid")
-            QCOMPARE(frames, 151ull); // 150 of the animation, one of the key
-        else if (entry == "Close Lid")
-            QVERIFY(w->nAni == 0.0f && frames == 152ull);
-        else if (entry == "Lid One Step Open")
-            QCOMPARE(w->nAni, GLfloat(0.03));
-        else if (entry == "Lid One Step Closed")
-            QCOMPARE(w->nAni, GLfloat(0.3f - 0.03));
-        else if (entry == "Antialiasing")
-            QVERIFY(w->antiAliasing);
-        else if (entry == "Reset View")
-            QVERIFY(w->zRot == 0 && frames == 2ull);
-        else if (entry == "Full Screen")
-            QVERIFY(w->windowState() & Qt::WindowFullScreen);
-        else if (entry == "Controls")
-            QVERIFY(w->controlsShown);
-        else if (entry == "About Velkar")
-            QVERIFY(aboutBoxes == 1 && aboutText.contains(VELKAR_VERSION) &&
-                    aboutText.contains("MIT") && aboutText.contains("Copyright (c) 2026"));
-        else if (entry == "Quit")
-            QVERIFY(!w->isVisible() && !w->antiAliasing);
+        const int runs = byMenu ? 1 : 2;
+        const QMap<QString, bool> done = {
+            {"Open Picture…", offeredFolders.size() == runs},
+            {"Save Screenshot", QDir(home.filePath("Pictures")).count() == uint(2 + runs)},
+            {"Open Lid", frames == 151}, // 150 of the animation, then the key's own
+            {"Close Lid", w->nAni == 0.0f && frames == 152},
+            {"Lid One Step Open", w->nAni == GLfloat(0.03)},
+            {"Lid One Step Closed", w->nAni == GLfloat(0.3f - 0.03)},
+            {"Antialiasing", w->antiAliasing},
+            {"Reset View", w->zRot == 0 && frames == 2},
+            {"Full Screen", w->isFullScreen()},
+            {"Controls", w->controlsShown},
+            {"About Velkar", aboutTexts.size() == 1 && aboutTexts[0].contains(VELKAR_VERSION) &&
+                                 aboutTexts[0].contains("MIT licence") &&
+                                 aboutTexts[0].contains("Copyright (c) 2026")},
+            {"Quit", !w->isVisible() && !w->antiAliasing},
+        };
+        QVERIFY2(done.value(entry), byMenu ? "by the menu" : "by the key");
+        if (!key)
+            break;
     }
 }
 
 void tst_Scene3D::openPictureLoadsTheChoice_data()
 {
     QTest::addColumn<QString>("choice"); // empty: cancelled
-    QTest::addColumn<bool>("replaced");
     QTest::addColumn<int>("warningLines");
-    QTest::newRow("a picture") << "magenta.png" << true << 0;
-    QTest::newRow("not a picture") << "bad.png" << false << 1;
-    QTest::newRow("cancelled") << "" << false << 0;
+    QTest::newRow("a picture") << "magenta.png" << 0;
+    QTest::newRow("not a picture") << "bad.png" << 1;
+    QTest::newRow("cancelled") << "" << 0;
 }
 
 void tst_Scene3D::openPictureLoadsTheChoice()
 {
     QFETCH(QString, choice);
-    QFETCH(bool, replaced);
     QFETCH(int, warningLines);
     QTemporaryDir dir;
     QImage magenta(64, 64, QImage::Format_RGB32);
     magenta.fill(qRgb(255, 0, 255));
     QVERIFY(magenta.save(dir.filePath("magenta.png")));
-    QFile bad(dir.filePath("bad.png"));
-    QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not a picture") > 0);
-    bad.close();
-
+    QFile empty(dir.filePath("bad.png")); // not a picture
+    QVERIFY(empty.open(QIODevice::WriteOnly));
     auto w = makeScene();
     QVERIFY(w);
     w->pictureChooser = choosePictureFake;
@@ -1491,55 +1439,14 @@ void tst_Scene3D::openPictureLoadsTheChoice()
     chosenFile = choice.isEmpty() ? QString() : dir.filePath(choice);
     QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
     const int changed = differingPixels(frame(*w), before);
-    QVERIFY2(replaced ? changed > 1000 : changed == 0, qPrintable(QString::number(changed)));
+    QVERIFY2(choice == "magenta.png" ? changed > 1000 : changed == 0,
+             qPrintable(QString::number(changed)));
     QCOMPARE(warnings.size(), warningLines);
     QVERIFY(warnings.isEmpty() || warnings.first().contains(chosenFile));
-    // The next dialog starts where the last picture was chosen, the first in Pictures.
+    // The first dialog starts in Pictures, the next where the last picture was chosen.
     QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString pictures = home.filePath("Pictures");
     QCOMPARE(offeredFolders, QStringList({pictures, choice.isEmpty() ? pictures : dir.path()}));
-}
-
-void tst_Scene3D::phoneStaysCentredAtAnySize_data()
-{
-    QTest::addColumn<QSize>("size"); // null: full screen with F11
-    QTest::newRow("800x500") << QSize(800, 500);
-    QTest::newRow("500x800") << QSize(500, 800);
-    QTest::newRow("full screen") << QSize();
-}
-
-// The start view's phone, measured at 500x500, scales with the shorter side of the window and
-// stays in its middle.
-void tst_Scene3D::phoneStaysCentredAtAnySize()
-{
-    QFETCH(QSize, size);
-    auto w = makeScene();
-    QVERIFY(w);
-    const QRect square = inked(frame(*w));
-    if (size.isNull()) {
-        QTest::keyClick(w.get(), Qt::Key_F11);
-        QTRY_COMPARE(w->size(), w->screen()->size());
-        size = w->size();
-    } else {
-        w->resize(size);
-    }
-    const QRect box = inked(frame(*w));
-    const double scale = std::min(size.width(), size.height()) / 500.0;
-    QVERIFY2(qAbs(box.width() - scale * square.width()) <= 2 &&
-                 qAbs(box.height() - scale * square.height()) <= 2 &&
-                 qAbs(box.left() + box.right() + 1 - size.width()) <= 3 &&
-                 qAbs(box.top() + box.bottom() + 1 - size.height()) <= 3,
-             qPrintable(QString("phone at %1,%2 %3x%4 in %5x%6")
-                            .arg(box.x())
-                            .arg(box.y())
-                            .arg(box.width())
-                            .arg(box.height())
-                            .arg(size.width())
-                            .arg(size.height())));
-    if (w->isFullScreen()) {
-        QTest::keyClick(w.get(), Qt::Key_F11);
-        QVERIFY(!w->isFullScreen());
-    }
 }
 
 QTEST_MAIN(tst_Scene3D)
