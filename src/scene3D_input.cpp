@@ -44,6 +44,11 @@ int chord(const QKeyEvent *event)
     return event->key();
 }
 
+QPoint windowCentre(const QWidget *w)
+{
+    return w->mapToGlobal(QPoint(w->width() / 2, w->height() / 2));
+}
+
 bool movedLikeADrag(QPoint from, QPoint to)
 {
     return (to - from).manhattanLength() >= QApplication::startDragDistance();
@@ -132,8 +137,8 @@ void Scene3D::keyPressEvent(QKeyEvent *event)
     case Qt::Key_F11: toggleFullScreen(); break;
     case kCtrl | Qt::Key_O: openPicture(); break;
     case kCtrl | Qt::Key_Q: close(); break;
-    case kShift | Qt::Key_F10: showContextMenu(mapToGlobal(QPoint(width() / 2, height() / 2))); break;
-    case Qt::Key_Menu: showContextMenu(mapToGlobal(QPoint(width() / 2, height() / 2))); break;
+    case kShift | Qt::Key_F10: showContextMenu(windowCentre(this)); break;
+    case Qt::Key_Menu: showContextMenu(windowCentre(this)); break;
     default: break;
     }
     updateGL();

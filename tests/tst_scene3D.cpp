@@ -1294,16 +1294,17 @@ void tst_Scene3D::controlsCardLeavesNoTrace()
     const QImage start = frame(*w);
     QTest::keyClick(w.get(), key == Qt::Key_H ? Qt::Key_H : Qt::Key_F1);
     // In the card's top margin, above the phone: white before, the dark panel now.
-    const QRect card = inked(controlsCard(w->size(), 1));
+    const qreal dpr = w->devicePixelRatioF();
+    const QRect card = inked(controlsCard(w->size(), dpr)); // in device pixels, as frames are
     const QPoint margin(card.center().x(), card.top() + 3);
     QVERIFY(light(start.pixel(margin)) && dark(frame(*w).pixel(margin)));
     // Readable: scaled by two it has twice the pixels, and at 500x500 nearly the font's size.
-    QVERIFY(qAbs(inked(controlsCard(w->size(), 2)).width() - 2 * card.width()) <= 2);
-    QVERIFY(card.width() >= 0.85 * inked(controlsCard(QSize(2000, 2000), 1)).width());
+    QVERIFY(qAbs(inked(controlsCard(w->size(), 2 * dpr)).width() - 2 * card.width()) <= 2);
+    QVERIFY(card.width() >= 0.85 * inked(controlsCard(QSize(2000, 2000), dpr)).width());
     if (key)
         QTest::keyClick(w.get(), Qt::Key(key));
     else
-        QTest::mouseClick(w.get(), Qt::LeftButton, Qt::NoModifier, margin);
+        QTest::mouseClick(w.get(), Qt::LeftButton, Qt::NoModifier, margin / dpr);
     QVERIFY(!w->controlsShown);
     QCOMPARE(w->isVisible(), key != Qt::Key_Escape);
     QCOMPARE(w->yTra, key == Qt::Key_W ? GLfloat(0.05) : 0.0f);
