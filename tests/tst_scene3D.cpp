@@ -282,15 +282,13 @@ private slots:
     void missingPictureWarnsOnceAndDrawsTheRest();
     void badPicturesAreRefused();
     void framesLeaveNoGlError();
+    void droppedPicturesReplaceTheScreenPicture_data();
     void droppedPicturesReplaceTheScreenPicture();
     void desktopEntryListsReadableTypes();
     void controlsCardLeavesNoTrace_data();
     void controlsCardLeavesNoTrace();
-    void menuOpensOnARightClickOrItsKeys();
     void menuEntriesDoWhatTheirKeysDo_data();
     void menuEntriesDoWhatTheirKeysDo();
-    void openPictureLoadsTheChoice_data();
-    void openPictureLoadsTheChoice();
 };
 
 void tst_Scene3D::initTestCase()
@@ -478,6 +476,10 @@ void tst_Scene3D::dragTurnsByHalfATurnPerScale()
     drag(*w, QPoint(100, 100), QPoint(150, 100));
     QCOMPARE(w->zRot, 90.0f);
     QCOMPARE(w->xRot, -72.0f);
+
+    // With the right button too, and then it opens no menu.
+    drag(*w, QPoint(100, 100), QPoint(100, 110), Qt::RightButton);
+    QVERIFY(w->xRot == -54.0f && !QApplication::activePopupWidget());
 }
 
 void tst_Scene3D::pressWithoutMoveDoesNothing()
@@ -1198,8 +1200,16 @@ void tst_Scene3D::framesLeaveNoGlError()
     }
 }
 
+void tst_Scene3D::droppedPicturesReplaceTheScreenPicture_data()
+{
+    QTest::addColumn<bool>("opened"); // with Ctrl+O from the file dialog, not dropped
+    QTest::newRow("dropped") << false;
+    QTest::newRow("opened") << true;
+}
+
 void tst_Scene3D::droppedPicturesReplaceTheScreenPicture()
 {
+    QFETCH(bool, opened);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QImage magenta(64, 64, QImage::Format_RGB32);
@@ -1224,17 +1234,36 @@ void tst_Scene3D::droppedPicturesReplaceTheScreenPicture()
     };
     QVERIFY(!magentaShown());
     QVERIFY(w->texture != 0);
+    // The dialog's choice goes to the same loader as a drop; a cancelled one changes nothing.
+    w->pictureChooser = choosePictureFake;
+    const auto give = [&](const QString &file) {
+        chosenFile = file;
+        if (!opened)
+            return dropFile(*w, file);
+        QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
+        return QString("taken");
+    };
+    if (opened) {
+        QCOMPARE(give(QString()), QString("taken"));
+        QVERIFY(!magentaShown() && warnings.isEmpty());
+    }
 
     // A picture that loads replaces the one on screen at once.
-    QCOMPARE(dropFile(*w, good), QString("taken"));
+    QCOMPARE(give(good), QString("taken"));
     QVERIFY2(magentaShown(), "the dropped picture is not on the main screen");
     QVERIFY(warnings.isEmpty());
 
     // One that does not keeps it, and says why once.
-    QCOMPARE(dropFile(*w, bad), QString("taken"));
+    QCOMPARE(give(bad), QString("taken"));
     QCOMPARE(warnings.size(), 1);
     QVERIFY(warnings.first().contains(bad));
     QVERIFY(magentaShown());
+    if (opened) { // the first dialog starts in Pictures, each next where the last was chosen
+        give(QString());
+        const QString pictures = home.filePath("Pictures");
+        QCOMPARE(offeredFolders, QStringList({pictures, pictures, dir.path(), dir.path()}));
+        return;
+    }
 
     // What is not one local file is refused.
     QMimeData text;
@@ -1312,46 +1341,25 @@ void tst_Scene3D::controlsCardLeavesNoTrace()
         QCOMPARE(differingPixels(frame(*w), start), 0);
 }
 
-// A right click that did not move as far as a drag opens the menu where it was released, a
-// right drag turns the phone instead, and Shift+F10 and the Menu key open it in the middle.
-void tst_Scene3D::menuOpensOnARightClickOrItsKeys()
-{
-    auto w = makeScene();
-    QVERIFY(w);
-    const auto menuAt = [&] {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        const QPoint at = menu ? w->mapFromGlobal(menu->pos()) : QPoint(-1, -1);
-        return menu && menu->close() ? at : QPoint(-1, -1);
-    };
-    const int wiggle = QApplication::startDragDistance() - 1;
-    drag(*w, QPoint(100, 120), QPoint(100, 120 + wiggle), Qt::RightButton);
-    QCOMPARE(menuAt(), QPoint(100, 120 + wiggle));
-    drag(*w, QPoint(100, 120), QPoint(100, 140), Qt::RightButton);
-    QCOMPARE(menuAt(), QPoint(-1, -1));
-    QCOMPARE(w->xRot, GLfloat(-90 + 1.8 * (wiggle + 20))); // 900 degrees a window's height
-    QTest::keyClick(w.get(), Qt::Key_F10, Qt::ShiftModifier);
-    QCOMPARE(menuAt(), QPoint(250, 250));
-    QTest::keyClick(w.get(), Qt::Key_Menu);
-    QCOMPARE(menuAt(), QPoint(250, 250));
-}
-
 void tst_Scene3D::menuEntriesDoWhatTheirKeysDo_data()
 {
     QTest::addColumn<QString>("entry");
-    QTest::addColumn<int>("key"); // 0: none
+    QTest::addColumn<int>("key");    // 0: none
+    QTest::addColumn<int>("opener"); // a key; 0: a right click that moved less than a drag
     const int ctrl = int(Qt::ControlModifier);
-    QTest::newRow("Open Picture") << "Open Picture…" << (ctrl | Qt::Key_O);
-    QTest::newRow("Save Screenshot") << "Save Screenshot" << int(Qt::Key_F12);
-    QTest::newRow("Open Lid") << "Open Lid" << int(Qt::Key_R);
-    QTest::newRow("Close Lid") << "Close Lid" << int(Qt::Key_F);
-    QTest::newRow("Lid One Step Open") << "Lid One Step Open" << int(Qt::Key_T);
-    QTest::newRow("Lid One Step Closed") << "Lid One Step Closed" << int(Qt::Key_G);
-    QTest::newRow("Antialiasing") << "Antialiasing" << int(Qt::Key_Q);
-    QTest::newRow("Reset View") << "Reset View" << int(Qt::Key_Space);
-    QTest::newRow("Full Screen") << "Full Screen" << int(Qt::Key_F11);
-    QTest::newRow("Controls") << "Controls" << int(Qt::Key_F1);
-    QTest::newRow("About Velkar") << "About Velkar" << 0;
-    QTest::newRow("Quit") << "Quit" << (ctrl | Qt::Key_Q);
+    QTest::newRow("Open Picture") << "Open Picture…" << (ctrl | Qt::Key_O)
+                                  << (int(Qt::ShiftModifier) | Qt::Key_F10);
+    QTest::newRow("Save Screenshot") << "Save Screenshot" << int(Qt::Key_F12) << 0;
+    QTest::newRow("Open Lid") << "Open Lid" << int(Qt::Key_R) << 0;
+    QTest::newRow("Close Lid") << "Close Lid" << int(Qt::Key_F) << 0;
+    QTest::newRow("Lid One Step Open") << "Lid One Step Open" << int(Qt::Key_T) << 0;
+    QTest::newRow("Lid One Step Closed") << "Lid One Step Closed" << int(Qt::Key_G) << 0;
+    QTest::newRow("Antialiasing") << "Antialiasing" << int(Qt::Key_Q) << 0;
+    QTest::newRow("Reset View") << "Reset View" << int(Qt::Key_Space) << 0;
+    QTest::newRow("Full Screen") << "Full Screen" << int(Qt::Key_F11) << 0;
+    QTest::newRow("Controls") << "Controls" << int(Qt::Key_F1) << 0;
+    QTest::newRow("About Velkar") << "About Velkar" << 0 << int(Qt::Key_Menu);
+    QTest::newRow("Quit") << "Quit" << (ctrl | Qt::Key_Q) << 0;
 }
 
 // Each entry runs its command once, and so does its key once the menu has been made and
@@ -1360,6 +1368,12 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
 {
     QFETCH(QString, entry);
     QFETCH(int, key);
+    QFETCH(int, opener);
+    const auto press = [](QWidget *w, int chord) {
+        QTest::keyClick(w, Qt::Key(chord & ~Qt::KeyboardModifierMask),
+                        Qt::KeyboardModifiers(chord & Qt::KeyboardModifierMask));
+    };
+    const int wiggle = QApplication::startDragDistance() - 1;
     QStringList aboutTexts;
     QTimer aboutCloser;
     connect(&aboutCloser, &QTimer::timeout, [&] {
@@ -1376,9 +1390,15 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
         fakeStep = 20;
         w->nAni = entry == "Close Lid" ? 3.0f : entry == "Lid One Step Closed" ? 0.3f : 0.0f;
         w->zRot = entry == "Reset View" ? 30 : 0;
-        QTest::mouseClick(w.get(), Qt::RightButton, Qt::NoModifier, QPoint(50, 50));
+        if (opener)
+            press(w.get(), opener);
+        else
+            drag(*w, QPoint(50, 50), QPoint(50, 50 + wiggle), Qt::RightButton);
+        // At the pointer, or from the keyboard in the middle.
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        QVERIFY(menu);
+        QVERIFY(menu && menu->parent() == w.get());
+        QCOMPARE(w->mapFromGlobal(menu->pos()),
+                 opener ? QPoint(250, 250) : QPoint(50, 50 + wiggle));
         QAction *action = nullptr;
         for (QAction *a : menu->actions())
             action = a->text() == entry ? a : action;
@@ -1387,8 +1407,7 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
         if (byMenu)
             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
         else
-            menu->close(), QTest::keyClick(w.get(), Qt::Key(key & ~Qt::KeyboardModifierMask),
-                                           Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+            menu->close(), press(w.get(), key);
         const auto frames = w->figureDrawings() - before;
         const int runs = byMenu ? 1 : 2;
         const QMap<QString, bool> done = {
@@ -1411,43 +1430,6 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
         if (!key)
             break;
     }
-}
-
-void tst_Scene3D::openPictureLoadsTheChoice_data()
-{
-    QTest::addColumn<QString>("choice"); // empty: cancelled
-    QTest::addColumn<int>("warningLines");
-    QTest::newRow("a picture") << "magenta.png" << 0;
-    QTest::newRow("not a picture") << "bad.png" << 1;
-    QTest::newRow("cancelled") << "" << 0;
-}
-
-void tst_Scene3D::openPictureLoadsTheChoice()
-{
-    QFETCH(QString, choice);
-    QFETCH(int, warningLines);
-    QTemporaryDir dir;
-    QImage magenta(64, 64, QImage::Format_RGB32);
-    magenta.fill(qRgb(255, 0, 255));
-    QVERIFY(magenta.save(dir.filePath("magenta.png")));
-    QFile empty(dir.filePath("bad.png")); // not a picture
-    QVERIFY(empty.open(QIODevice::WriteOnly));
-    auto w = makeScene();
-    QVERIFY(w);
-    w->pictureChooser = choosePictureFake;
-    w->nAni = 3.0f;
-    const QImage before = frame(*w);
-    chosenFile = choice.isEmpty() ? QString() : dir.filePath(choice);
-    QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
-    const int changed = differingPixels(frame(*w), before);
-    QVERIFY2(choice == "magenta.png" ? changed > 1000 : changed == 0,
-             qPrintable(QString::number(changed)));
-    QCOMPARE(warnings.size(), warningLines);
-    QVERIFY(warnings.isEmpty() || warnings.first().contains(chosenFile));
-    // The first dialog starts in Pictures, the next where the last picture was chosen.
-    QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
-    const QString pictures = home.filePath("Pictures");
-    QCOMPARE(offeredFolders, QStringList({pictures, choice.isEmpty() ? pictures : dir.path()}));
 }
 
 QTEST_MAIN(tst_Scene3D)
