@@ -1,25 +1,11 @@
 #include "commandline.h"
+#include "controls.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
 
 namespace {
-
-const char *const kControls = R"(
-Controls:
-  drag with the mouse   turn the phone
-  mouse wheel, + = -    zoom in and out
-  Up Down Left Right    turn the phone
-  W A S D               move it up, left, down, right
-  T / G                 open / close the lid by one step
-  R / F                 open / close the lid fully (about three seconds)
-  Q                     antialiasing on or off
-  Space                 back to the start-up view
-  F12                   save a screenshot in your Pictures folder
-  Escape                quit
-  Drop an image file on the window to show it on the main screen.
-)";
 
 void describe(QCommandLineParser &parser)
 {
@@ -62,7 +48,7 @@ std::optional<int> answerWithoutWindow(int argc, char **argv)
     // A core application names the program in the usage line; it needs no display.
     QCoreApplication app(argc, argv);
     const QString text =
-        help ? parser.helpText() + kControls : QString("velkar %1\n").arg(VELKAR_VERSION);
+        help ? parser.helpText() + controlsHelp() : QString("velkar %1\n").arg(VELKAR_VERSION);
     std::fputs(qUtf8Printable(text), stdout);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "glwidget.h"
 
+#include <QOpenGLContext>
+
 #if VELKAR_QT == 6
 
 #include <QCoreApplication>
@@ -160,6 +162,12 @@ void GLWidget::deletePicture(GLuint texture)
     glDeleteTextures(1, &texture);
 }
 
+// With clip control the frame is drawn upside down and turned afterwards (see paintEvent).
+bool GLWidget::frameUpsideDown() const
+{
+    return m_clipControl != nullptr;
+}
+
 void GLWidget::setClearColour(const QColor &colour)
 {
     glClearColor(GLfloat(colour.redF()), GLfloat(colour.greenF()), GLfloat(colour.blueF()),
@@ -200,4 +208,37 @@ void GLWidget::setClearColour(const QColor &colour)
     qglClearColor(colour);
 }
 
+bool GLWidget::frameUpsideDown() const
+{
+    return false;
+}
+
 #endif
+
+// Pixels written straight into the framebuffer, blended: no texture, matrix or shader is
+// involved, so the fixed-function state of the frame needs only saving and restoring.
+void GLWidget::drawOver(const QImage &picture)
+{
+    using WindowPos = void (*)(GLint, GLint);
+    const auto windowPos = reinterpret_cast<WindowPos>(
+        QOpenGLContext::currentContext()->getProcAddress("glWindowPos2i"));
+    if (!windowPos)
+        return;
+    // The framebuffer's first row is the window's bottom one, unless the frame is upside down.
+    const QImage rows = (frameUpsideDown() ? picture : picture.mirrored())
+                            .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    windowPos(0, 0);
+    glDrawPixels(rows.width(), rows.height(), GL_RGBA, GL_UNSIGNED_BYTE, rows.constBits());
+    glPopClientAttrib();
+    glPopAttrib();
+}

@@ -45,10 +45,18 @@ protected:
 
     void setClearColour(const QColor &colour);
 
+    // From within paintGL: lays a picture of the window's size in device pixels, with
+    // premultiplied alpha, over the frame. Its fully transparent pixels leave the frame as it
+    // is, and the GL state is as before afterwards.
+    void drawOver(const QImage &picture);
+
 #if VELKAR_QT == 6
     void paintEvent(QPaintEvent *event) override;
+#endif
 
 private:
+    bool frameUpsideDown() const;
+#if VELKAR_QT == 6
     void flipFrame();
     void composeUnfiltered();
 

@@ -1,9 +1,12 @@
 #include "scene3D.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+
+#include "picturedialog.h"
 
 namespace {
 
@@ -28,6 +31,9 @@ Scene3D::Scene3D(QWidget *parent)
     // The reading taken above, so the hands of the very first frame already show the time.
     setClockFields(lastReading.fields);
     setAcceptDrops(true);
+    pictureChooser = choosePicture;
+    setToolTip(QCoreApplication::translate(
+        "Scene3D", "Right-click for the menu of commands, F1 for the list of controls"));
 
     // A coarse timer would wander by up to 5% of its interval, so the second on screen would
     // change anywhere within the wall clock's second.

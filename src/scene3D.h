@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPoint>
+#include <optional>
 
 #include "glwidget.h"
 #include "repaint.h"
@@ -12,6 +13,7 @@ class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
 class QKeyEvent;
+class QMenu;
 class QMouseEvent;
 class QTimer;
 class QWheelEvent;
@@ -30,6 +32,8 @@ public:
     using TickSource = long long (*)();
     // The local wall time; read by every clock pass and by the repaint timer.
     using ClockSource = model::ClockReading (*)();
+    // Asks for a picture file, starting in a folder; gives nothing when cancelled.
+    using PictureChooser = QString (*)(QWidget *parent, const QString &folder);
 
     // The screen picture's file, read at the first frame; "nqw.bmp" unless set before.
     void setPictureFile(const QString &fileName) { pictureFile = fileName; }
@@ -38,9 +42,12 @@ public:
     // with antialiasing on.
     unsigned long long figureDrawings() const { return figureCount; }
 
+    bool antialiased() const { return antiAliasing; }
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -71,6 +78,13 @@ private:
     QString pictureFile = "nqw.bmp";
 
     QPoint ptrMousePosition;
+    // Where the right button went down, while it has not moved as far as a drag.
+    std::optional<QPoint> rightClickStart;
+
+    bool controlsShown = false;
+    QMenu *contextMenu = nullptr; // made when first opened
+    PictureChooser pictureChooser;
+    QString pictureFolder; // where Open Picture starts: the folder of the last one chosen
 
     TickSource tick;
     ClockSource clockSource;
@@ -95,6 +109,9 @@ private:
     void translate_right();
     void endisAntiAliasing();
     void defaultScene();
+    void toggleControls();
+    void toggleFullScreen();
+    void showContextMenu(const QPoint &at); // global position
 
     // Lid
     void openroof_auto_up();
@@ -131,6 +148,7 @@ private:
 
     // Pictures and screenshots
     void showPicture(const QString &fileName);
+    void openPicture();
     void replaceTexture(const QImage &picture);
     void saveScreenshot();
 

@@ -1,6 +1,8 @@
 // The files the window reads and writes besides its start-up picture: dropped pictures and
 // screenshots.
 #include <QDateTime>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <cstdio>
 
 #include "scene3D.h"
@@ -17,6 +19,19 @@ void Scene3D::showPicture(const QString &fileName)
     textureTried = true;
     replaceTexture(picture);
     updateGL();
+}
+
+// The first dialog starts in the Pictures folder, each later one where the last picture was
+// chosen. The choice goes through the same loader as a drop.
+void Scene3D::openPicture()
+{
+    if (pictureFolder.isEmpty())
+        pictureFolder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString file = pictureChooser(this, pictureFolder);
+    if (file.isEmpty())
+        return;
+    pictureFolder = QFileInfo(file).absolutePath();
+    showPicture(file);
 }
 
 // Saving never changes the view; a failure is one warning line and nothing more.

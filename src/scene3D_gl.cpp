@@ -4,6 +4,8 @@
 #include <QtGlobal>
 #include <cmath>
 
+#include "controlscard.h"
+
 namespace {
 
 constexpr GLfloat kAmbient[4] = {0.8f, 0.8f, 0.8f, 1.0f};
@@ -127,6 +129,9 @@ void Scene3D::paintGL()
     glDisable(GL_LIGHT2);
     glDisable(GL_LIGHT1);
     glDisable(GL_BLEND);
+
+    if (controlsShown)
+        drawOver(controlsCard(size(), devicePixelRatioF()));
 
     if (checkGlErrors) {
         const GLenum error = glGetError();

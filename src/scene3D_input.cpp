@@ -1,6 +1,7 @@
 // Mouse, wheel and keys: each event maps to a command, then the window repaints.
 #include "scene3D.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -28,11 +29,43 @@ void acceptPictureDrag(QDragMoveEvent *event)
         event->acceptProposedAction();
 }
 
+constexpr int kCtrl = int(Qt::ControlModifier);
+constexpr int kShift = int(Qt::ShiftModifier);
+
+// The key with the modifiers of the chords bound to it. Other keys ignore their modifiers, so
+// letters work with or without Shift and + is + whatever it takes to type it.
+int chord(const QKeyEvent *event)
+{
+    const int modifiers = int(event->modifiers()) & (kCtrl | kShift);
+    const int key = event->key() | modifiers;
+    for (int bound : {kCtrl | Qt::Key_O, kCtrl | Qt::Key_Q, kShift | Qt::Key_F10})
+        if (key == bound)
+            return key;
+    return event->key();
+}
+
+QPoint windowCentre(const QWidget *w)
+{
+    return w->mapToGlobal(QPoint(w->width() / 2, w->height() / 2));
+}
+
+bool movedLikeADrag(QPoint from, QPoint to)
+{
+    return (to - from).manhattanLength() >= QApplication::startDragDistance();
+}
+
 } // namespace
 
+// A click hides the controls card, and then does what it always does.
 void Scene3D::mousePressEvent(QMouseEvent *event)
 {
     ptrMousePosition = event->pos();
+    if (event->button() == Qt::RightButton)
+        rightClickStart = event->pos();
+    if (controlsShown) {
+        controlsShown = false;
+        updateGL();
+    }
 }
 
 void Scene3D::mouseMoveEvent(QMouseEvent *event)
@@ -41,7 +74,20 @@ void Scene3D::mouseMoveEvent(QMouseEvent *event)
     xRot = model::dragged(xRot, nSca, delta.y(), height());
     zRot = model::dragged(zRot, nSca, delta.x(), width());
     ptrMousePosition = event->pos();
+    if (rightClickStart && movedLikeADrag(*rightClickStart, event->pos()))
+        rightClickStart.reset();
     updateGL();
+}
+
+// A right click that did not become a drag opens the menu where it was released.
+void Scene3D::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::RightButton || !rightClickStart)
+        return;
+    const bool click = !movedLikeADrag(*rightClickStart, event->pos());
+    rightClickStart.reset();
+    if (click)
+        showContextMenu(mapToGlobal(event->pos()));
 }
 
 // One zoom step per event, whatever the size of the turn. The turn's sign is taken from its
@@ -58,9 +104,13 @@ void Scene3D::wheelEvent(QWheelEvent *event)
     updateGL();
 }
 
+// Any key but the card's own hides the controls card, and then does what it always does.
 void Scene3D::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
+    const int key = chord(event);
+    if (key != Qt::Key_F1 && key != Qt::Key_H)
+        controlsShown = false;
+    switch (key) {
     case Qt::Key_Plus: scale_plus(); break;
     case Qt::Key_Equal: scale_plus(); break;
     case Qt::Key_Minus: scale_minus(); break;
@@ -80,6 +130,13 @@ void Scene3D::keyPressEvent(QKeyEvent *event)
     case Qt::Key_R: openroof_auto_up(); break;
     case Qt::Key_F: openroof_auto_down(); break;
     case Qt::Key_F12: saveScreenshot(); break;
+    case Qt::Key_F1: toggleControls(); break;
+    case Qt::Key_H: toggleControls(); break;
+    case Qt::Key_F11: toggleFullScreen(); break;
+    case kCtrl | Qt::Key_O: openPicture(); break;
+    case kCtrl | Qt::Key_Q: close(); break;
+    case kShift | Qt::Key_F10: showContextMenu(windowCentre(this)); break;
+    case Qt::Key_Menu: showContextMenu(windowCentre(this)); break;
     default: break;
     }
     updateGL();

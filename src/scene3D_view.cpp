@@ -54,6 +54,16 @@ void Scene3D::endisAntiAliasing()
     antiAliasing = !antiAliasing;
 }
 
+void Scene3D::toggleControls()
+{
+    controlsShown = !controlsShown;
+}
+
+void Scene3D::toggleFullScreen()
+{
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
 void Scene3D::defaultScene()
 {
     makeCurrent();

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScreen>
@@ -21,6 +23,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "controlscard.h"
+#include "picturedialog.h"
 #include "projection.h"
 #include "scene3D.h"
 #include "texture.h"
@@ -123,13 +127,33 @@ QImage windowOnScreen(QWidget &w)
     return w.screen()->grabWindow(w.winId()).toImage();
 }
 
-void drag(QWidget &w, QPoint from, QPoint to)
+void drag(QWidget &w, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton)
 {
-    QTest::mousePress(&w, Qt::LeftButton, Qt::NoModifier, from);
-    QMouseEvent move(QEvent::MouseMove, to, w.mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+    QTest::mousePress(&w, button, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, to, w.mapToGlobal(to), Qt::NoButton, button,
                      Qt::NoModifier);
-    QApplication::sendEvent(&w, &move);
-    QTest::mouseRelease(&w, Qt::LeftButton, Qt::NoModifier, to);
+    if (to != from)
+        QApplication::sendEvent(&w, &move);
+    QTest::mouseRelease(&w, button, Qt::NoModifier, to);
+}
+
+// The smallest rectangle holding every pixel that is not transparent.
+QRect inked(const QImage &image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            box |= qAlpha(image.pixel(x, y)) ? QRect(x, y, 1, 1) : QRect();
+    return box;
+}
+
+// The Open Picture dialog, replaced: it answers with chosenFile and notes where it started.
+QString chosenFile;
+QStringList offeredFolders;
+QString choosePictureFake(QWidget *, const QString &folder)
+{
+    offeredFolders << folder;
+    return chosenFile;
 }
 
 void wheel(QWidget &w, int delta, int horizontal = 0)
@@ -167,6 +191,7 @@ class tst_Scene3D : public QObject
     Q_OBJECT
 
     QString assets;
+    QTemporaryDir home; // the tests' screenshots go to its Pictures, not the user's
 
     // A shown widget at the start view, its repaint timer stopped so that frames happen
     // only when a test asks for them, and its clock pinned.
@@ -247,8 +272,13 @@ private slots:
     void missingPictureWarnsOnceAndDrawsTheRest();
     void badPicturesAreRefused();
     void framesLeaveNoGlError();
+    void droppedPicturesReplaceTheScreenPicture_data();
     void droppedPicturesReplaceTheScreenPicture();
     void desktopEntryListsReadableTypes();
+    void controlsCardLeavesNoTrace_data();
+    void controlsCardLeavesNoTrace();
+    void menuEntriesDoWhatTheirKeysDo_data();
+    void menuEntriesDoWhatTheirKeysDo();
 };
 
 void tst_Scene3D::initTestCase()
@@ -263,6 +293,7 @@ void tst_Scene3D::initTestCase()
         QVERIFY2(probe.isValid(), "no OpenGL context");
     }
     previousHandler = qInstallMessageHandler(countWarnings);
+    qputenv("HOME", QFile::encodeName(home.path()));
     assets = QFINDTESTDATA("../assets/nqw.bmp");
     QVERIFY2(!assets.isEmpty(), "the screen picture is missing");
     assets = QFileInfo(assets).absolutePath();
@@ -277,6 +308,8 @@ void tst_Scene3D::init()
     pinned = {30, 8, 10 * 5 + 8 / 12, 10};
     pinnedNs = kPinnedEpoch * kSecond;
     pinnedStepNs = 0;
+    chosenFile.clear();
+    offeredFolders.clear();
 }
 
 void tst_Scene3D::startsAtTheStartView()
@@ -431,6 +464,10 @@ void tst_Scene3D::dragTurnsByHalfATurnPerScale()
     drag(*w, QPoint(100, 100), QPoint(150, 100));
     QCOMPARE(w->zRot, 90.0f);
     QCOMPARE(w->xRot, -72.0f);
+
+    // With the right button too, and then it opens no menu.
+    drag(*w, QPoint(100, 100), QPoint(100, 110), Qt::RightButton);
+    QVERIFY(w->xRot == -54.0f && !QApplication::activePopupWidget());
 }
 
 void tst_Scene3D::pressWithoutMoveDoesNothing()
@@ -623,9 +660,18 @@ void tst_Scene3D::projectionKeepsProportions()
         QSize size;
         double halfWidth, halfHeight;
     };
-    for (const Case &c : {Case{{500, 500}, 1, 1}, Case{{800, 400}, 2, 1}, Case{{400, 800}, 1, 2}}) {
-        auto w = makeScene(c.size.width(), c.size.height());
+    // The last is F11's full screen on the 1280x1024 display.
+    for (const Case &c :
+         {Case{{500, 500}, 1, 1}, Case{{800, 400}, 2, 1}, Case{{400, 800}, 1, 2},
+          Case{{800, 500}, 1.6, 1}, Case{{500, 800}, 1, 1.6}, Case{{1280, 1024}, 1.25, 1}}) {
+        const bool fullScreen = c.size == QSize(1280, 1024);
+        auto w = fullScreen ? makeScene() : makeScene(c.size.width(), c.size.height());
         QVERIFY(w);
+        if (fullScreen) {
+            QTest::keyClick(w.get(), Qt::Key_F11);
+            QVERIFY(w->isFullScreen());
+            w->resize(c.size); // as a window manager would; Xvfb runs none
+        }
         QCOMPARE(w->size(), c.size);
         w->makeCurrent();
         GLdouble m[16];
@@ -1182,8 +1228,16 @@ void tst_Scene3D::framesLeaveNoGlError()
     }
 }
 
+void tst_Scene3D::droppedPicturesReplaceTheScreenPicture_data()
+{
+    QTest::addColumn<bool>("opened"); // with Ctrl+O from the file dialog, not dropped
+    QTest::newRow("dropped") << false;
+    QTest::newRow("opened") << true;
+}
+
 void tst_Scene3D::droppedPicturesReplaceTheScreenPicture()
 {
+    QFETCH(bool, opened);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QImage magenta(64, 64, QImage::Format_RGB32);
@@ -1208,17 +1262,36 @@ void tst_Scene3D::droppedPicturesReplaceTheScreenPicture()
     };
     QVERIFY(!magentaShown());
     QVERIFY(w->texture != 0);
+    // The dialog's choice goes to the same loader as a drop; a cancelled one changes nothing.
+    w->pictureChooser = choosePictureFake;
+    const auto give = [&](const QString &file) {
+        chosenFile = file;
+        if (!opened)
+            return dropFile(*w, file);
+        QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
+        return QString("taken");
+    };
+    if (opened) {
+        QCOMPARE(give(QString()), QString("taken"));
+        QVERIFY(!magentaShown() && warnings.isEmpty());
+    }
 
     // A picture that loads replaces the one on screen at once.
-    QCOMPARE(dropFile(*w, good), QString("taken"));
+    QCOMPARE(give(good), QString("taken"));
     QVERIFY2(magentaShown(), "the dropped picture is not on the main screen");
     QVERIFY(warnings.isEmpty());
 
     // One that does not keeps it, and says why once.
-    QCOMPARE(dropFile(*w, bad), QString("taken"));
+    QCOMPARE(give(bad), QString("taken"));
     QCOMPARE(warnings.size(), 1);
     QVERIFY(warnings.first().contains(bad));
     QVERIFY(magentaShown());
+    if (opened) { // the first dialog starts in Pictures, each next where the last was chosen
+        give(QString());
+        const QString pictures = home.filePath("Pictures");
+        QCOMPARE(offeredFolders, QStringList({pictures, pictures, dir.path(), dir.path()}));
+        return;
+    }
 
     // What is not one local file is refused.
     QMimeData text;
@@ -1255,8 +1328,136 @@ void tst_Scene3D::desktopEntryListsReadableTypes()
         if (line.startsWith("MimeType="))
             types = QString(line.mid(9)).split(';', Qt::SkipEmptyParts);
     QVERIFY(types.contains("image/png") && types.contains("image/jpeg"));
+    QCOMPARE(types, pictureTypes()); // what Open Picture offers
     for (const QString &type : types)
         QVERIFY2(QImageReader::supportedMimeTypes().contains(type.toLatin1()), qPrintable(type));
+}
+
+void tst_Scene3D::controlsCardLeavesNoTrace_data()
+{
+    QTest::addColumn<int>("key"); // what hides the card; 0: a click
+    QTest::newRow("F1 again") << int(Qt::Key_F1);
+    QTest::newRow("H again") << int(Qt::Key_H);
+    QTest::newRow("a click") << 0;
+    QTest::newRow("W, which then moves the phone") << int(Qt::Key_W);
+    QTest::newRow("Escape, which then quits") << int(Qt::Key_Escape);
+}
+
+void tst_Scene3D::controlsCardLeavesNoTrace()
+{
+    QFETCH(int, key);
+    auto w = makeScene();
+    QVERIFY(w);
+    const QImage start = frame(*w);
+    QTest::keyClick(w.get(), key == Qt::Key_H ? Qt::Key_H : Qt::Key_F1);
+    // In the card's top margin, above the phone: white before, the dark panel now.
+    const qreal dpr = w->devicePixelRatioF();
+    const QRect card = inked(controlsCard(w->size(), dpr)); // in device pixels, as frames are
+    const QPoint margin(card.center().x(), card.top() + 3);
+    QVERIFY(light(start.pixel(margin)) && dark(frame(*w).pixel(margin)));
+    // Readable: scaled by two it has twice the pixels, and at 500x500 nearly the font's size.
+    QVERIFY(qAbs(inked(controlsCard(w->size(), 2 * dpr)).width() - 2 * card.width()) <= 2);
+    QVERIFY(card.width() >= 0.85 * inked(controlsCard(QSize(2000, 2000), dpr)).width());
+    if (key)
+        QTest::keyClick(w.get(), Qt::Key(key));
+    else
+        QTest::mouseClick(w.get(), Qt::LeftButton, Qt::NoModifier, margin / dpr);
+    QVERIFY(!w->controlsShown);
+    QCOMPARE(w->isVisible(), key != Qt::Key_Escape);
+    QCOMPARE(w->yTra, key == Qt::Key_W ? GLfloat(0.05) : 0.0f);
+    if (key != Qt::Key_W && key != Qt::Key_Escape)
+        QCOMPARE(differingPixels(frame(*w), start), 0);
+}
+
+void tst_Scene3D::menuEntriesDoWhatTheirKeysDo_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("key");    // 0: none
+    QTest::addColumn<int>("opener"); // a key; 0: a right click that moved less than a drag
+    const int ctrl = int(Qt::ControlModifier);
+    QTest::newRow("Open Picture") << "Open Picture…" << (ctrl | Qt::Key_O)
+                                  << (int(Qt::ShiftModifier) | Qt::Key_F10);
+    QTest::newRow("Save Screenshot") << "Save Screenshot" << int(Qt::Key_F12) << 0;
+    QTest::newRow("Open Lid") << "Open Lid" << int(Qt::Key_R) << 0;
+    QTest::newRow("Close Lid") << "Close Lid" << int(Qt::Key_F) << 0;
+    QTest::newRow("Lid One Step Open") << "Lid One Step Open" << int(Qt::Key_T) << 0;
+    QTest::newRow("Lid One Step Closed") << "Lid One Step Closed" << int(Qt::Key_G) << 0;
+    QTest::newRow("Antialiasing") << "Antialiasing" << int(Qt::Key_Q) << 0;
+    QTest::newRow("Reset View") << "Reset View" << int(Qt::Key_Space) << 0;
+    QTest::newRow("Full Screen") << "Full Screen" << int(Qt::Key_F11) << 0;
+    QTest::newRow("Controls") << "Controls" << int(Qt::Key_F1) << 0;
+    QTest::newRow("About Velkar") << "About Velkar" << 0 << int(Qt::Key_Menu);
+    QTest::newRow("Quit") << "Quit" << (ctrl | Qt::Key_Q) << 0;
+}
+
+// Each entry runs its command once, and so does its key once the menu has been made and
+// closed again (its shortcuts must not act as well).
+void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, key);
+    QFETCH(int, opener);
+    const auto press = [](QWidget *w, int chord) {
+        QTest::keyClick(w, Qt::Key(chord & ~Qt::KeyboardModifierMask),
+                        Qt::KeyboardModifiers(chord & Qt::KeyboardModifierMask));
+    };
+    const int wiggle = QApplication::startDragDistance() - 1;
+    QStringList aboutTexts;
+    QTimer aboutCloser;
+    connect(&aboutCloser, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            aboutTexts << box->text(), box->close();
+    });
+    aboutCloser.start(10);
+    for (bool byMenu : {true, false}) {
+        auto w = makeScene();
+        QVERIFY(w);
+        w->pictureChooser = choosePictureFake;
+        w->tick = fakeTick;
+        fakeNow = 0;
+        fakeStep = 20;
+        w->nAni = entry == "Close Lid" ? 3.0f : entry == "Lid One Step Closed" ? 0.3f : 0.0f;
+        w->zRot = entry == "Reset View" ? 30 : 0;
+        if (opener)
+            press(w.get(), opener);
+        else
+            drag(*w, QPoint(50, 50), QPoint(50, 50 + wiggle), Qt::RightButton);
+        // At the pointer, or from the keyboard in the middle.
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu && menu->parent() == w.get());
+        QCOMPARE(w->mapFromGlobal(menu->pos()),
+                 opener ? QPoint(250, 250) : QPoint(50, 50 + wiggle));
+        QAction *action = nullptr;
+        for (QAction *a : menu->actions())
+            action = a->text() == entry ? a : action;
+        QVERIFY(action && action->shortcut() == QKeySequence(key));
+        const auto before = w->figureDrawings();
+        if (byMenu)
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        else
+            menu->close(), press(w.get(), key);
+        const auto frames = w->figureDrawings() - before;
+        const int runs = byMenu ? 1 : 2;
+        const QMap<QString, bool> done = {
+            {"Open Picture…", offeredFolders.size() == runs},
+            {"Save Screenshot", QDir(home.filePath("Pictures")).count() == uint(2 + runs)},
+            {"Open Lid", frames == 151}, // 150 of the animation, then the key's own
+            {"Close Lid", w->nAni == 0.0f && frames == 152},
+            {"Lid One Step Open", w->nAni == GLfloat(0.03)},
+            {"Lid One Step Closed", w->nAni == GLfloat(0.3f - 0.03)},
+            {"Antialiasing", w->antiAliasing},
+            {"Reset View", w->zRot == 0 && frames == 2},
+            {"Full Screen", w->isFullScreen()},
+            {"Controls", w->controlsShown},
+            {"About Velkar", aboutTexts.size() == 1 && aboutTexts[0].contains(VELKAR_VERSION) &&
+                                 aboutTexts[0].contains("MIT licence") &&
+                                 aboutTexts[0].contains("Copyright (c) 2026")},
+            {"Quit", !w->isVisible() && !w->antiAliasing},
+        };
+        QVERIFY2(done.value(entry), byMenu ? "by the menu" : "by the key");
+        if (!key)
+            break;
+    }
 }
 
 QTEST_MAIN(tst_Scene3D)

@@ -322,6 +322,23 @@ else
 fi
 
 ########################################################################################
+section "the context menu, opened with a real right-click"
+dir=$WORK/menu
+mkdir "$dir"
+cp "$ASSETS/nqw.bmp" "$dir/"
+start_velkar "$dir" || { bad "velkar did not start"; finish; }
+xdotool mousemove --window "$VWIN" 120 140 click 3
+for _ in $(seq 100); do
+    menu=$(xdotool search --onlyvisible --pid "$VPID" | grep -vx "$VWIN" | head -1)
+    [ -n "$menu" ] && break || sleep 0.1
+done
+check "a right-click without moving opens the menu" [ -n "$menu" ]
+height=$(xwininfo -id "${menu:-$VWIN}" | awk '/^  Height:/ { print $2 }')
+xdotool mousemove --window "${menu:-$VWIN}" 20 $((height - 10)) click 1
+wait_exit 15
+check "its last entry, Quit, ends velkar with exit status 0 (status $VSTATUS)" [ "$VSTATUS" -eq 0 ]
+
+########################################################################################
 section "the command line, without a display"
 version=$(sed -n 's/^project(velkar VERSION \([0-9.]*\).*/\1/p' "$ASSETS/../CMakeLists.txt")
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$VELKAR" --version 2>&1)

@@ -1,0 +1,51 @@
+#include "picturedialog.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMimeDatabase>
+
+namespace {
+
+constexpr const char *kPictureTypes[] = {
+    "image/bmp",
+    "image/gif",
+    "image/jpeg",
+    "image/png",
+    "image/vnd.microsoft.icon",
+    "image/x-portable-bitmap",
+    "image/x-portable-graymap",
+    "image/x-portable-pixmap",
+    "image/x-xbitmap",
+    "image/x-xpixmap",
+};
+
+QString translate(const char *text)
+{
+    return QCoreApplication::translate("OpenPicture", text);
+}
+
+} // namespace
+
+QStringList pictureTypes()
+{
+    QStringList types;
+    for (const char *type : kPictureTypes)
+        types << type;
+    return types;
+}
+
+QString pictureFilters()
+{
+    const QMimeDatabase mimes;
+    QStringList patterns;
+    for (const QString &type : pictureTypes())
+        patterns << mimes.mimeTypeForName(type).globPatterns();
+    patterns.removeDuplicates();
+    return translate("Pictures (%1)").arg(patterns.join(' ')) + ";;" + translate("All files (*)");
+}
+
+QString choosePicture(QWidget *parent, const QString &folder)
+{
+    return QFileDialog::getOpenFileName(parent, translate("Open Picture"), folder,
+                                        pictureFilters());
+}
