@@ -36,6 +36,17 @@ public:
     // Draws a frame, shows it and returns it as shown, in device pixels.
     QImage grabFrame();
 
+    // For pictures made without a window (offscreen.cpp): from here on the widget draws
+    // into whatever GL context and framebuffer are current, at this size, as a window's
+    // first expose would (initializeGL, resizeGL). makeCurrent() leaves that context
+    // alone, updateGL() draws nothing, and pictures are uploaded with plain GL.
+    void detachFromWindow(int width, int height);
+    // Detached: draws the frame (paintGL).
+    void paintDetached();
+
+    // Hides the toolkit's: a detached widget has no context of its own to make current.
+    void makeCurrent();
+
 protected:
     // Makes the picture a GL_TEXTURE_2D with linear filtering, leaves it bound and returns
     // its name. Its texels are the picture's colours as eight-bit RGBA, not premultiplied,
@@ -47,8 +58,13 @@ protected:
 
 #if VELKAR_QT == 6
     void paintEvent(QPaintEvent *event) override;
+#else
+    void updateGL() override;
+#endif
 
 private:
+    bool m_detached = false;
+#if VELKAR_QT == 6
     void flipFrame();
     void composeUnfiltered();
 

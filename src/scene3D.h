@@ -30,6 +30,10 @@ public:
     // The local wall time; read by every clock pass and by the repaint timer.
     using ClockSource = model::ClockReading (*)();
 
+    // Where the lid animations and the clocks take their time from; the clocks are read
+    // again at once, so the next frame's hands show the new time too.
+    void setTimeSources(TickSource ticks, ClockSource clock);
+
     // The screen picture's file, read at the first frame; "nqw.bmp" unless set before.
     void setPictureFile(const QString &fileName) { pictureFile = fileName; }
 

@@ -1,0 +1,107 @@
+#include "headless.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <algorithm>
+#include <cstdio>
+
+#include "offscreen.h"
+#include "outputfile.h"
+#include "scene3D.h"
+
+namespace {
+
+// The lid animations take the time once a frame; here each reading is the next frame of
+// a window that draws 50 frames a second, so R and F run to their end without waiting,
+// and as a window that fast would.
+long long frameTicks()
+{
+    static long long now = 0;
+    return now += 20;
+}
+
+QtMessageHandler defaultHandler = nullptr;
+
+model::ClockReading pinnedReading;
+
+model::ClockReading pinnedClock()
+{
+    return pinnedReading;
+}
+
+void pinClock(const QTime &time)
+{
+    std::tm local{};
+    local.tm_hour = time.hour();
+    local.tm_min = time.minute();
+    local.tm_sec = time.second();
+    pinnedReading = {model::clockFields(local), time.msecsSinceStartOfDay() / 1000, 0};
+}
+
+// Qt 5's GL widget asks the platform for a GL context of its own when it is made; the
+// offscreen platform has none to give, and says so. The frames are drawn in the context
+// made here instead, so that line is not shown.
+void quietAboutContexts(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (!text.contains("createPlatformOpenGLContext"))
+        defaultHandler(type, context, text);
+}
+
+void pressKeys(Scene3D &scene, const QVector<int> &keys)
+{
+    for (int key : keys) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(&scene, &press);
+    }
+}
+
+} // namespace
+
+int writePicture(const CommandLine &line, char *program)
+{
+    // The offscreen platform opens no display, and without GLX it does not reach for one
+    // either; the frame is drawn in a context of its own.
+    qputenv("QT_QPA_OFFSCREEN_NO_GLX", "1");
+    char platform[] = "-platform";
+    char offscreen[] = "offscreen";
+    char *argv[] = {program, platform, offscreen, nullptr};
+    int argc = 3;
+    QApplication app(argc, argv);
+
+    OffscreenContext gl;
+    if (!gl.error().isEmpty()) {
+        std::fprintf(stderr, "velkar: no OpenGL without a window: %s\n",
+                     qUtf8Printable(gl.error()));
+        return 1;
+    }
+    const int limit = std::min(gl.maxSide(), kMaxOutputSide);
+    if (line.size.width() > limit || line.size.height() > limit) {
+        printUsageError(QString("--size: at most %1 pixels a side here (the OpenGL "
+                                "implementation's largest frame)")
+                            .arg(limit));
+        return 2;
+    }
+
+    defaultHandler = qInstallMessageHandler(quietAboutContexts);
+    Scene3D scene;
+    qInstallMessageHandler(defaultHandler);
+    scene.setPictureFile(line.picture);
+    if (line.time.isValid()) {
+        pinClock(line.time);
+        scene.setTimeSources(frameTicks, pinnedClock);
+    } else {
+        scene.setTimeSources(frameTicks, model::readClock);
+    }
+    scene.resize(line.size);
+    gl.attach(scene, line.size.width(), line.size.height());
+    pressKeys(scene, line.keys);
+    const QImage frame = gl.draw(scene);
+
+    const QString why = writeOutputFile(frame, line.output);
+    if (!why.isEmpty()) {
+        std::fprintf(stderr, "velkar: cannot write %s: %s\n", qUtf8Printable(line.output),
+                     qUtf8Printable(why));
+        return 1;
+    }
+    return 0;
+}

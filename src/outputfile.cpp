@@ -1,0 +1,71 @@
+#include "outputfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <cstdio>
+
+namespace {
+
+constexpr int kJpegQuality = 95;
+
+QString write(const QImage &picture, QFileDevice &file, const QByteArray &format)
+{
+    QImageWriter writer(&file, format);
+    if (format == "jpeg")
+        writer.setQuality(kJpegQuality);
+    if (writer.write(picture))
+        return QString();
+    return file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+}
+
+QString writeStandardOutput(const QImage &picture)
+{
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly))
+        return out.errorString();
+    QString why = write(picture, out, "png");
+    if (why.isEmpty() && !out.flush())
+        why = out.errorString();
+    return why;
+}
+
+} // namespace
+
+QByteArray outputFormat(const QString &fileName)
+{
+    if (fileName == "-")
+        return "png";
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix.isEmpty() || suffix == "png")
+        return "png";
+    if (suffix == "jpg" || suffix == "jpeg")
+        return "jpeg";
+    return QByteArray();
+}
+
+QString writeOutputFile(const QImage &picture, const QString &fileName)
+{
+    if (fileName == "-")
+        return writeStandardOutput(picture);
+    // Renaming over a folder, a FIFO or a device would replace it with a file; they are
+    // refused instead.
+    const QFileInfo target(fileName);
+    if (target.isDir())
+        return "it is a folder";
+    if (target.exists() && !target.isFile())
+        return "it is not a regular file";
+
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QString why = write(picture, file, outputFormat(fileName));
+    if (!why.isEmpty()) {
+        file.cancelWriting();
+        return why;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return QString();
+}
