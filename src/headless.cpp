@@ -99,7 +99,8 @@ int writePicture(const CommandLine &line, char *program)
 
     const QString why = writeOutputFile(frame, line.output);
     if (!why.isEmpty()) {
-        std::fprintf(stderr, "velkar: cannot write %s: %s\n", qUtf8Printable(line.output),
+        const QString file = line.output == "-" ? "standard output" : line.output;
+        std::fprintf(stderr, "velkar: cannot write %s: %s\n", qUtf8Printable(file),
                      qUtf8Printable(why));
         return 1;
     }

@@ -1,5 +1,6 @@
 #include "outputfile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -10,14 +11,20 @@ namespace {
 
 constexpr int kJpegQuality = 95;
 
+// Encoded in memory first: the file's own error then says why a write failed (a full
+// disk, say), and the encoder has no partial file to complain about.
 QString write(const QImage &picture, QFileDevice &file, const QByteArray &format)
 {
-    QImageWriter writer(&file, format);
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, format);
     if (format == "jpeg")
         writer.setQuality(kJpegQuality);
-    if (writer.write(picture))
-        return QString();
-    return file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+    if (!writer.write(picture))
+        return writer.errorString();
+    if (file.write(encoded.data()) != encoded.size() || !file.flush())
+        return file.errorString();
+    return QString();
 }
 
 QString writeStandardOutput(const QImage &picture)
@@ -25,10 +32,7 @@ QString writeStandardOutput(const QImage &picture)
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly))
         return out.errorString();
-    QString why = write(picture, out, "png");
-    if (why.isEmpty() && !out.flush())
-        why = out.errorString();
-    return why;
+    return write(picture, out, "png");
 }
 
 } // namespace
