@@ -38,14 +38,20 @@ void pinClock(const QTime &time)
     pinnedReading = {model::clockFields(local), time.msecsSinceStartOfDay() / 1000, 0};
 }
 
-// Qt 5's GL widget asks the platform for a GL context of its own when it is made; the
-// offscreen platform has none to give, and says so. The frames are drawn in the context
-// made here instead, so that line is not shown.
+// The GL widget asks the platform for a GL context of its own, and the offscreen platform,
+// which has none to give, says so (Qt 5 when the widget is made, Qt 6 when it is sized).
+// The frames are drawn in the context made here instead, so those lines are not shown.
 void quietAboutContexts(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (!text.contains("createPlatformOpenGLContext"))
+    if (!text.contains("createPlatformOpenGLContext") &&
+        !text.contains("QOpenGLWidget is not supported"))
         defaultHandler(type, context, text);
 }
+
+struct QuietAboutContexts {
+    QuietAboutContexts() { defaultHandler = qInstallMessageHandler(quietAboutContexts); }
+    ~QuietAboutContexts() { qInstallMessageHandler(defaultHandler); }
+};
 
 void pressKeys(Scene3D &scene, const QVector<int> &keys)
 {
@@ -82,9 +88,8 @@ int writePicture(const CommandLine &line, char *program)
         return 2;
     }
 
-    defaultHandler = qInstallMessageHandler(quietAboutContexts);
+    const QuietAboutContexts quiet;
     Scene3D scene;
-    qInstallMessageHandler(defaultHandler);
     scene.setPictureFile(line.picture);
     if (line.time.isValid()) {
         pinClock(line.time);
