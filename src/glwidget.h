@@ -31,6 +31,8 @@ public:
     // Paints a frame and shows it before returning, as QGLWidget's updateGL() does, so a
     // loop that renders its own frames shows every one of them.
     void updateGL();
+#else
+    void updateGL() override; // draws nothing while detached
 #endif
 
     // Draws a frame, shows it and returns it as shown, in device pixels.
@@ -58,8 +60,6 @@ protected:
 
 #if VELKAR_QT == 6
     void paintEvent(QPaintEvent *event) override;
-#else
-    void updateGL() override;
 #endif
 
 private:
