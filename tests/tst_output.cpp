@@ -17,6 +17,19 @@ CommandLine parse(const QString &line)
     return parseCommandLine(QStringList{"velkar"} + QProcess::splitCommand(line));
 }
 
+// Height of the part of the picture that is not white background.
+int drawnHeight(const QImage &picture)
+{
+    int top = picture.height(), bottom = -1;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) != qRgb(255, 255, 255)) {
+                top = qMin(top, y);
+                bottom = y;
+            }
+    return bottom - top + 1;
+}
+
 QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -36,8 +49,13 @@ private slots:
     void unwritableOutputsFailLeavingNothing();
     void existingFileIsReplacedWhole();
     void drawsThePhoneWithoutADisplay();
+    void namesChooseTheFormat_data();
+    void namesChooseTheFormat();
+    void antialiasIsTheKeyQ();
+    void lidAnimationsEndAtTheirFinalState();
 
 private:
+    QImage draw(const QString &options);
     QTemporaryDir m_dir;
 };
 
@@ -171,6 +189,53 @@ void tst_Output::drawsThePhoneWithoutADisplay()
     QCOMPARE(picture.size(), QSize(300, 200));
     QCOMPARE(picture.pixel(5, 5), qRgb(255, 255, 255));
     QVERIFY2(qGray(picture.pixel(150, 100)) < 128, "the phone should be in the middle");
+}
+
+void tst_Output::namesChooseTheFormat_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("format");
+    QTest::newRow("png") << "a.png" << QByteArray("png");
+    QTest::newRow("PNG") << "dir.x/A.PNG" << QByteArray("png");
+    QTest::newRow("no extension") << "phone" << QByteArray("png");
+    QTest::newRow("standard output") << "-" << QByteArray("png");
+    QTest::newRow("jpg") << "a.JPG" << QByteArray("jpeg");
+    QTest::newRow("jpeg") << "a.jpeg" << QByteArray("jpeg");
+    QTest::newRow("gif") << "a.gif" << QByteArray();
+    QTest::newRow("png.txt") << "a.png.txt" << QByteArray();
+}
+
+void tst_Output::namesChooseTheFormat()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, format);
+    QCOMPARE(outputFormat(file), format);
+}
+
+QImage tst_Output::draw(const QString &options)
+{
+    const QString file = m_dir.filePath("drawn.png");
+    const CommandLine line = parse(QString("--output %1 --time 10:08:30 ").arg(file) + options);
+    char program[] = "velkar";
+    return writePicture(line, program) == 0 ? QImage(file) : QImage();
+}
+
+void tst_Output::antialiasIsTheKeyQ()
+{
+    const QImage plain = draw("");
+    const QImage antialiased = draw("--antialias");
+    QVERIFY(!plain.isNull() && antialiased != plain);
+    QCOMPARE(draw("--keys Q"), antialiased);
+    QCOMPARE(draw("--antialias --keys q"), plain);
+}
+
+// R opens the lid fully and F closes it again, at once: the open phone is about twice as
+// tall as the closed one.
+void tst_Output::lidAnimationsEndAtTheirFinalState()
+{
+    const int closed = drawnHeight(draw(""));
+    QVERIFY2(drawnHeight(draw("--keys R")) > closed * 3 / 2, "R should open the lid");
+    QVERIFY(qAbs(drawnHeight(draw("--keys \"R F\"")) - closed) <= 1);
 }
 
 QTEST_APPLESS_MAIN(tst_Output)
