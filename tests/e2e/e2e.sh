@@ -343,10 +343,10 @@ done
 mkdir -m 700 "$WORK/runtime"
 for bad_line in "--frobnicate" "one.png two.png"; do
     # shellcheck disable=SC2086
-    out=$(XDG_RUNTIME_DIR=$WORK/runtime "$VELKAR" $bad_line 2>&1 >"$WORK/bad.out")
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR=$WORK/runtime "$VELKAR" $bad_line 2>&1 >"$WORK/bad.out")
     status=$?
-    check "velkar $bad_line: refused (status $status), nothing on stdout" \
-        [ $status -ne 0 -a ! -s "$WORK/bad.out" ]
+    check "velkar $bad_line, no display: refused (status $status), nothing on stdout" \
+        [ $status -eq 2 -a ! -s "$WORK/bad.out" ]
     check "  the error names the problem: $(head -1 <<<"$out")" \
         grep -q "^velkar: .*${bad_line##*[ -]}" <<<"$(head -1 <<<"$out")"
     check "  and points to --help: $(tail -1 <<<"$out")" grep -q -- "--help" <<<"$(tail -1 <<<"$out")"
