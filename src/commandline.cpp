@@ -135,6 +135,8 @@ QString parseSize(const QString &text, QSize &size)
 QString parseOutput(const QCommandLineParser &parser, CommandLine &line)
 {
     line.output = parser.value("output");
+    if (line.output.isEmpty())
+        return "--output needs a file name (or - for standard output)";
     if (outputFormat(line.output).isEmpty())
         return QString("--output: %1: the name must end in .png, .jpg or .jpeg (or be - for "
                        "PNG on standard output)")

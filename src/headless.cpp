@@ -38,13 +38,16 @@ void pinClock(const QTime &time)
     pinnedReading = {model::clockFields(local), time.msecsSinceStartOfDay() / 1000, 0};
 }
 
-// The GL widget asks the platform for a GL context of its own, and the minimal platform,
-// which has none to give, says so (Qt 5 when the widget is made, Qt 6 when it is sized).
-// The frames are drawn in the context made here instead, so those lines are not shown.
+// Lines the toolkit writes that say nothing about this picture. The GL widget asks the
+// platform for a GL context of its own, and the minimal platform, which has none to give,
+// says so (Qt 5 when the widget is made, Qt 6 when it is sized): the frame is drawn in
+// the context made here instead. And where no per-user runtime folder is set, as in many
+// containers and CI jobs, the toolkit says so at start, though nothing here uses it.
 void quietAboutContexts(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (!text.contains("createPlatformOpenGLContext") &&
-        !text.contains("QOpenGLWidget is not supported"))
+        !text.contains("QOpenGLWidget is not supported") &&
+        !text.contains("XDG_RUNTIME_DIR not set"))
         defaultHandler(type, context, text);
 }
 
@@ -72,6 +75,7 @@ int writePicture(const CommandLine &line, char *program)
     char minimal[] = "minimal";
     char *argv[] = {program, platform, minimal, nullptr};
     int argc = 3;
+    const QuietAboutContexts quiet;
     QApplication app(argc, argv);
 
     OffscreenContext gl;
@@ -88,7 +92,6 @@ int writePicture(const CommandLine &line, char *program)
         return 2;
     }
 
-    const QuietAboutContexts quiet;
     Scene3D scene;
     scene.setPictureFile(line.picture);
     if (line.time.isValid()) {

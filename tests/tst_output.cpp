@@ -85,6 +85,8 @@ void tst_Output::badLinesAreRefusedNamingTheProblem_data()
                                          << "escape";
     QTest::newRow("gif") << "--output phone.gif"
                          << "phone.gif";
+    QTest::newRow("no file name") << "--output \"\""
+                                  << "--output";
     QTest::newRow("time without output") << "--time 10:08"
                                          << "--time";
     QTest::newRow("unknown option") << "--output a.png --frobnicate"
