@@ -23,6 +23,18 @@ bool hasExtension(const char *list, const char *name)
     return false;
 }
 
+// Core from OpenGL 4.5, an extension before it.
+bool hasClipControl()
+{
+    GLint major = 0;
+    GLint minor = 0;
+    glGetIntegerv(GL_MAJOR_VERSION, &major);
+    glGetIntegerv(GL_MINOR_VERSION, &minor);
+    return major > 4 || (major == 4 && minor >= 5) ||
+           hasExtension(reinterpret_cast<const char *>(glGetString(GL_EXTENSIONS)),
+                        "GL_ARB_clip_control");
+}
+
 } // namespace
 
 OffscreenContext::OffscreenContext()
@@ -104,8 +116,11 @@ void OffscreenContext::attach(GLWidget &widget, int width, int height)
     // Mesa rasterizes a window the other way up from a framebuffer object (a window's rows
     // run top down), and the two round differently where an outline meets a face. With
     // the upper-left clip origin the frame is rasterized exactly as in a window, and its
-    // rows are stored top row first, as a QImage has them.
-    glClipControl(GL_UPPER_LEFT, GL_NEGATIVE_ONE_TO_ONE);
+    // rows are stored top row first, as a QImage has them. Without clip control the frame
+    // is drawn the usual way up and turned over when read.
+    m_topRowFirst = hasClipControl();
+    if (m_topRowFirst)
+        glClipControl(GL_UPPER_LEFT, GL_NEGATIVE_ONE_TO_ONE);
     widget.detachFromWindow(width, height);
 }
 
@@ -115,5 +130,5 @@ QImage OffscreenContext::draw(GLWidget &widget)
     QImage frame(m_width, m_height, QImage::Format_RGB32);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(0, 0, m_width, m_height, GL_BGRA, GL_UNSIGNED_BYTE, frame.bits());
-    return frame;
+    return m_topRowFirst ? frame : frame.mirrored();
 }

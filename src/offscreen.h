@@ -36,4 +36,5 @@ private:
     unsigned m_renderbuffers[2] = {0, 0};
     int m_width = 0;
     int m_height = 0;
+    bool m_topRowFirst = false;
 };
