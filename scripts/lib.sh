@@ -20,7 +20,7 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake make g++ pkg-config qtbase5-dev libqt5opengl5-dev libgl-dev
-                libgl1-mesa-dri libglx-mesa0)
+                libgl1-mesa-dri libglx-mesa0 libegl-dev libegl-mesa0)
 # A Qt 6 build (cmake -DVELKAR_QT=6) needs these as well.
 QT6_BUILD_PACKAGES=(qt6-base-dev libqt6opengl6-dev)
 

@@ -3,9 +3,54 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <cstdio>
 
+#include "keynames.h"
+#include "outputfile.h"
+
 namespace {
+
+const char *const kOutputExamples = R"(
+Pictures without a window (no display server needed):
+  velkar --output phone.png --time 10:08:30 --keys "R"
+  velkar --output - --size 1920x1080 --keys "R Q Left Left W +" | display -
+)";
+
+// The toolkit's own options, which it takes out of the line itself: they are accepted
+// here so that the rest can be judged before the toolkit starts.
+struct ToolkitOption {
+    const char *name;
+    bool takesValue;
+};
+constexpr ToolkitOption kToolkitOptions[] = {
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"display", true},
+    {"geometry", true},
+    {"qwindowgeometry", true},
+    {"title", true},
+    {"qwindowtitle", true},
+    {"qwindowicon", true},
+    {"icon", true},
+    {"name", true},
+    {"session", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"visual", true},
+    {"qmljsdebugger", true},
+    {"reverse", false},
+    {"widgetcount", false},
+    {"sync", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"testability", false},
+};
+
+// Only with --output.
+const char *const kOutputOptions[] = {"time", "keys", "size", "antialias"};
 
 void describe(QCommandLineParser &parser)
 {
@@ -18,13 +63,87 @@ void describe(QCommandLineParser &parser)
     // by the controls, which belong in the help.
     parser.addOption(QCommandLineOption({"h", "help"}, "Show this help and quit."));
     parser.addOption(QCommandLineOption({"v", "version"}, "Show the version and quit."));
+    parser.addOption(
+        QCommandLineOption("output",
+                           "Draw one picture into FILE (.png or .jpg; - is PNG on standard output) "
+                           "with no window, and quit.",
+                           "FILE"));
+    parser.addOption(QCommandLineOption(
+        "time", "With --output: the time the clocks show (default: now).", "HH:MM[:SS]"));
+    parser.addOption(QCommandLineOption(
+        "keys", "With --output: keys pressed first, named as in the controls below.", "KEYS"));
+    parser.addOption(QCommandLineOption(
+        "size", "With --output: the picture's size in pixels (default: 500).", "N|WxH"));
+    parser.addOption(QCommandLineOption("antialias", "With --output: the same as the key Q."));
+    for (const ToolkitOption &option : kToolkitOptions) {
+        QCommandLineOption toolkit(option.name, QString(), option.takesValue ? "value" : "");
+        toolkit.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(toolkit);
+    }
     parser.addPositionalArgument("PICTURE",
                                  "The picture for the phone's main screen, in any format Qt "
                                  "reads (default: nqw.bmp in the working directory).",
                                  "[PICTURE]");
 }
 
-QStringList decoded(int argc, char **argv)
+// "HH:MM" or "HH:MM:SS", a time of day.
+QString parseTime(const QString &text, QTime &time)
+{
+    static const QRegularExpression form("^(\\d{1,2}):(\\d\\d)(?::(\\d\\d))?$");
+    const QRegularExpressionMatch match = form.match(text);
+    if (match.hasMatch())
+        time =
+            QTime(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+    if (!match.hasMatch() || !time.isValid())
+        return QString("--time: \"%1\" is not a time of day (HH:MM or HH:MM:SS, 00:00 to "
+                       "23:59:59)")
+            .arg(text);
+    return QString();
+}
+
+// "N" or "WxH", each side 1 to kMaxOutputSide.
+QString parseSize(const QString &text, QSize &size)
+{
+    static const QRegularExpression form("^(\\d{1,9})(?:x(\\d{1,9}))?$");
+    const QRegularExpressionMatch match = form.match(text);
+    if (match.hasMatch()) {
+        const int width = match.captured(1).toInt();
+        size = QSize(width, match.captured(2).isEmpty() ? width : match.captured(2).toInt());
+    }
+    const auto fits = [](int side) { return side >= 1 && side <= kMaxOutputSide; };
+    if (!match.hasMatch() || !fits(size.width()) || !fits(size.height()))
+        return QString("--size: \"%1\" is not a size (N or WxH, 1 to %2 pixels a side)")
+            .arg(text)
+            .arg(kMaxOutputSide);
+    return QString();
+}
+
+QString parseOutput(const QCommandLineParser &parser, CommandLine &line)
+{
+    line.output = parser.value("output");
+    if (line.output.isEmpty())
+        return "--output needs a file name (or - for standard output)";
+    if (outputFormat(line.output).isEmpty())
+        return QString("--output: %1: the name must end in .png, .jpg or .jpeg (or be - for "
+                       "PNG on standard output)")
+            .arg(line.output);
+    QString error;
+    if (parser.isSet("time"))
+        error = parseTime(parser.value("time"), line.time);
+    if (error.isEmpty() && parser.isSet("size"))
+        error = parseSize(parser.value("size"), line.size);
+    if (!error.isEmpty())
+        return error;
+    if (parser.isSet("antialias"))
+        line.keys << Qt::Key_Q;
+    const KeyNames keys = parseKeyNames(parser.values("keys").join(' '));
+    line.keys << keys.keys;
+    return keys.error;
+}
+
+} // namespace
+
+QStringList decodedArguments(int argc, char **argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -32,42 +151,52 @@ QStringList decoded(int argc, char **argv)
     return arguments;
 }
 
-} // namespace
-
-std::optional<int> answerWithoutWindow(int argc, char **argv)
-{
-    QCommandLineParser parser;
-    describe(parser);
-    // The toolkit's options are unknown here, so the result is not judged yet: only
-    // whether help or the version was asked for.
-    parser.parse(decoded(argc, argv));
-    const bool help = parser.isSet("help");
-    if (!help && !parser.isSet("version"))
-        return std::nullopt;
-
-    // A core application names the program in the usage line; it needs no display.
-    QCoreApplication app(argc, argv);
-    const QString text =
-        help ? parser.helpText() + controlsHelp() : QString("velkar %1\n").arg(VELKAR_VERSION);
-    std::fputs(qUtf8Printable(text), stdout);
-    return 0;
-}
-
 CommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     describe(parser);
     CommandLine line;
-    if (!parser.parse(arguments)) {
+    const bool parsed = parser.parse(arguments);
+    line.help = parser.isSet("help");
+    line.version = parser.isSet("version");
+    if (line.help || line.version)
+        return line;
+    if (!parsed) {
         line.error = parser.errorText();
         return line;
     }
     const QStringList pictures = parser.positionalArguments();
-    if (pictures.size() > 1)
+    if (pictures.size() > 1) {
         line.error = QString("one PICTURE at most, %1 given: %2")
                          .arg(pictures.size())
                          .arg(pictures.join(", "));
-    else if (pictures.size() == 1)
+        return line;
+    }
+    if (pictures.size() == 1)
         line.picture = pictures.first();
+    if (parser.isSet("output")) {
+        line.error = parseOutput(parser, line);
+        return line;
+    }
+    for (const char *option : kOutputOptions)
+        if (parser.isSet(option))
+            line.error = QString("--%1 works only with --output").arg(option);
     return line;
+}
+
+void printHelpOrVersion(const CommandLine &line, int argc, char **argv)
+{
+    // A core application names the program in the usage line; it needs no display.
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    describe(parser);
+    const QString text = line.help ? parser.helpText() + kOutputExamples + controlsHelp()
+                                   : QString("velkar %1\n").arg(VELKAR_VERSION);
+    std::fputs(qUtf8Printable(text), stdout);
+}
+
+void printUsageError(const QString &error)
+{
+    std::fprintf(stderr, "velkar: %s\nTry 'velkar --help' for more information.\n",
+                 qUtf8Printable(error));
 }

@@ -1,20 +1,38 @@
-// The command line: velkar [options] [PICTURE].
+// The command line: velkar [options] [PICTURE], and velkar --output FILE [...] [PICTURE].
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
-#include <optional>
+#include <QTime>
+#include <QVector>
 
 struct CommandLine {
     QString picture = "nqw.bmp"; // relative names are taken from the working directory
     QString error;               // what is wrong with the line; empty when it is usable
+    bool help = false;
+    bool version = false;
+
+    // A picture without a window: the file it goes to ("-" is standard output), the time
+    // the clocks show (none: the current time), the keys pressed before it and its size.
+    QString output;
+    QTime time;
+    QVector<int> keys;
+    QSize size{500, 500};
 };
 
-// Answers --help and --version, on standard output, before anything needs a window system
-// (they work over ssh with no display). Returns the exit status when one of them was asked
-// for, nothing otherwise.
-std::optional<int> answerWithoutWindow(int argc, char **argv);
+// The largest side --size accepts; the GL implementation may allow less.
+constexpr int kMaxOutputSide = 8192;
 
-// The rest of the line, once the toolkit has taken its own options (-platform, -display,
-// ...) out of it. arguments[0] is the program.
+// The whole line, the toolkit's own options (-platform, -display, ...) included, so that
+// every mistake is answered before anything needs a display. arguments[0] is the program.
 CommandLine parseCommandLine(const QStringList &arguments);
+
+// Prints the help or the version on standard output.
+void printHelpOrVersion(const CommandLine &line, int argc, char **argv);
+
+// Prints a usage error on standard error, with a hint to use --help.
+void printUsageError(const QString &error);
+
+// The arguments as the program received them, decoded.
+QStringList decodedArguments(int argc, char **argv);

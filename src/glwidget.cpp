@@ -2,6 +2,48 @@
 
 #include <QOpenGLContext>
 
+namespace {
+
+// What QGLContext::bindTexture made of a picture: one with an alpha channel becomes
+// non-premultiplied ARGB, any other opaque RGB; then RGBA bytes, bottom row first.
+GLuint uploadTexels(const QImage &picture)
+{
+    const QImage texels = picture
+                              .convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                                         : QImage::Format_RGB32)
+                              .convertToFormat(QImage::Format_RGBA8888)
+                              .mirrored();
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, texels.width(), texels.height(), 0, GL_RGBA,
+                 GL_UNSIGNED_BYTE, texels.constBits());
+    return texture;
+}
+
+} // namespace
+
+void GLWidget::detachFromWindow(int width, int height)
+{
+    m_detached = true;
+    initializeGL();
+    resizeGL(width, height);
+}
+
+void GLWidget::paintDetached()
+{
+    Q_ASSERT(m_detached);
+    paintGL();
+}
+
+void GLWidget::makeCurrent()
+{
+    if (!m_detached)
+        GLWidgetBase::makeCurrent();
+}
+
 #if VELKAR_QT == 6
 
 #include <QCoreApplication>
@@ -39,6 +81,8 @@ GLWidget::~GLWidget()
 // more when the posted request arrives.)
 void GLWidget::updateGL()
 {
+    if (m_detached)
+        return;
     const unsigned long long painted = m_paints;
     repaint();
     if (m_paints == painted) {
@@ -138,23 +182,9 @@ QImage GLWidget::grabFrame()
     return frame.mirrored();
 }
 
-// What QGLContext::bindTexture made of a picture: one with an alpha channel becomes
-// non-premultiplied ARGB, any other opaque RGB; then RGBA bytes, bottom row first.
 GLuint GLWidget::uploadPicture(const QImage &picture)
 {
-    const QImage texels = picture
-                              .convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                                         : QImage::Format_RGB32)
-                              .convertToFormat(QImage::Format_RGBA8888)
-                              .mirrored();
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, texels.width(), texels.height(), 0, GL_RGBA,
-                 GL_UNSIGNED_BYTE, texels.constBits());
-    return texture;
+    return uploadTexels(picture);
 }
 
 void GLWidget::deletePicture(GLuint texture)
@@ -180,6 +210,12 @@ GLWidget::GLWidget(QWidget *parent) : QGLWidget(parent) {}
 
 GLWidget::~GLWidget() = default;
 
+void GLWidget::updateGL()
+{
+    if (!m_detached)
+        QGLWidget::updateGL();
+}
+
 // After a swap the back buffer's contents are undefined, so the frame is read before it.
 QImage GLWidget::grabFrame()
 {
@@ -193,6 +229,8 @@ QImage GLWidget::grabFrame()
 
 GLuint GLWidget::uploadPicture(const QImage &picture)
 {
+    if (m_detached)
+        return uploadTexels(picture);
     // Qt's default options less MipmapBindOption: the levels are built on the CPU.
     return bindTexture(picture, GL_TEXTURE_2D, GL_RGBA,
                        QGLContext::LinearFilteringBindOption | QGLContext::InvertedYBindOption);
@@ -200,12 +238,19 @@ GLuint GLWidget::uploadPicture(const QImage &picture)
 
 void GLWidget::deletePicture(GLuint texture)
 {
-    deleteTexture(texture);
+    if (m_detached)
+        glDeleteTextures(1, &texture);
+    else
+        deleteTexture(texture);
 }
 
 void GLWidget::setClearColour(const QColor &colour)
 {
-    qglClearColor(colour);
+    if (m_detached)
+        glClearColor(GLfloat(colour.redF()), GLfloat(colour.greenF()), GLfloat(colour.blueF()),
+                     GLfloat(colour.alphaF()));
+    else
+        qglClearColor(colour);
 }
 
 bool GLWidget::frameUpsideDown() const

@@ -31,10 +31,23 @@ public:
     // Paints a frame and shows it before returning, as QGLWidget's updateGL() does, so a
     // loop that renders its own frames shows every one of them.
     void updateGL();
+#else
+    void updateGL() override; // draws nothing while detached
 #endif
 
     // Draws a frame, shows it and returns it as shown, in device pixels.
     QImage grabFrame();
+
+    // For pictures made without a window (offscreen.cpp): from here on the widget draws
+    // into whatever GL context and framebuffer are current, at this size, as a window's
+    // first expose would (initializeGL, resizeGL). makeCurrent() leaves that context
+    // alone, updateGL() draws nothing, and pictures are uploaded with plain GL.
+    void detachFromWindow(int width, int height);
+    // Detached: draws the frame (paintGL).
+    void paintDetached();
+
+    // Hides the toolkit's: a detached widget has no context of its own to make current.
+    void makeCurrent();
 
 protected:
     // Makes the picture a GL_TEXTURE_2D with linear filtering, leaves it bound and returns
@@ -56,6 +69,7 @@ protected:
 
 private:
     bool frameUpsideDown() const;
+    bool m_detached = false;
 #if VELKAR_QT == 6
     void flipFrame();
     void composeUnfiltered();

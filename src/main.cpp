@@ -1,23 +1,26 @@
 #include <QApplication>
-#include <cstdio>
 
 #include "commandline.h"
+#include "headless.h"
 #include "heap.h"
 #include "scene3D.h"
 
 int qMain(int argc, char **argv)
 {
-    if (const std::optional<int> status = answerWithoutWindow(argc, argv))
-        return *status;
-
-    QApplication app(argc, argv);
-    const CommandLine line = parseCommandLine(QApplication::arguments());
+    // The whole line is judged before the toolkit starts, which would need a display.
+    const CommandLine line = parseCommandLine(decodedArguments(argc, argv));
+    if (line.help || line.version) {
+        printHelpOrVersion(line, argc, argv);
+        return 0;
+    }
     if (!line.error.isEmpty()) {
-        std::fprintf(stderr, "velkar: %s\nTry 'velkar --help' for more information.\n",
-                     qUtf8Printable(line.error));
+        printUsageError(line.error);
         return 2;
     }
+    if (!line.output.isEmpty())
+        return writePicture(line, argv[0]);
 
+    QApplication app(argc, argv);
     Scene3D scene1(nullptr);
     scene1.setPictureFile(line.picture);
     scene1.setWindowTitle("My mobile phone: Velkar");

@@ -51,6 +51,14 @@ Scene3D::~Scene3D()
     }
 }
 
+void Scene3D::setTimeSources(TickSource ticks, ClockSource clock)
+{
+    tick = ticks;
+    clockSource = clock;
+    lastReading = clockSource();
+    setClockFields(lastReading.fields);
+}
+
 void Scene3D::setClockFields(const model::ClockFields &fields)
 {
     sec = fields.sec;

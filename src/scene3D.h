@@ -35,6 +35,10 @@ public:
     // Asks for a picture file, starting in a folder; gives nothing when cancelled.
     using PictureChooser = QString (*)(QWidget *parent, const QString &folder);
 
+    // Where the lid animations and the clocks take their time from; the clocks are read
+    // again at once, so the next frame's hands show the new time too.
+    void setTimeSources(TickSource ticks, ClockSource clock);
+
     // The screen picture's file, read at the first frame; "nqw.bmp" unless set before.
     void setPictureFile(const QString &fileName) { pictureFile = fileName; }
 

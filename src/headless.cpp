@@ -1,0 +1,116 @@
+#include "headless.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <algorithm>
+#include <cstdio>
+
+#include "offscreen.h"
+#include "outputfile.h"
+#include "scene3D.h"
+
+namespace {
+
+// The lid animations take the time once a frame; here each reading is the next frame of
+// a window that draws 50 frames a second, so R and F run to their end without waiting,
+// and as a window that fast would.
+long long frameTicks()
+{
+    static long long now = 0;
+    return now += 20;
+}
+
+QtMessageHandler defaultHandler = nullptr;
+
+model::ClockReading pinnedReading;
+
+model::ClockReading pinnedClock()
+{
+    return pinnedReading;
+}
+
+void pinClock(const QTime &time)
+{
+    std::tm local{};
+    local.tm_hour = time.hour();
+    local.tm_min = time.minute();
+    local.tm_sec = time.second();
+    pinnedReading = {model::clockFields(local), time.msecsSinceStartOfDay() / 1000, 0};
+}
+
+// Lines the toolkit writes that say nothing about this picture. The GL widget asks the
+// platform for a GL context of its own, and the minimal platform, which has none to give,
+// says so (Qt 5 when the widget is made, Qt 6 when it is sized): the frame is drawn in
+// the context made here instead. And where no per-user runtime folder is set, as in many
+// containers and CI jobs, the toolkit says so at start, though nothing here uses it.
+void quietAboutContexts(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (!text.contains("createPlatformOpenGLContext") &&
+        !text.contains("QOpenGLWidget is not supported") &&
+        !text.contains("XDG_RUNTIME_DIR not set"))
+        defaultHandler(type, context, text);
+}
+
+struct QuietAboutContexts {
+    QuietAboutContexts() { defaultHandler = qInstallMessageHandler(quietAboutContexts); }
+    ~QuietAboutContexts() { qInstallMessageHandler(defaultHandler); }
+};
+
+void pressKeys(Scene3D &scene, const QVector<int> &keys)
+{
+    for (int key : keys) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(&scene, &press);
+    }
+}
+
+} // namespace
+
+int writePicture(const CommandLine &line, char *program)
+{
+    // The minimal platform opens no display and, unlike the offscreen one, loads no fonts
+    // (the phone has no text), which shortens the run; the frame is drawn in a GL context
+    // of its own.
+    char platform[] = "-platform";
+    char minimal[] = "minimal";
+    char *argv[] = {program, platform, minimal, nullptr};
+    int argc = 3;
+    const QuietAboutContexts quiet;
+    QApplication app(argc, argv);
+
+    OffscreenContext gl;
+    if (!gl.error().isEmpty()) {
+        std::fprintf(stderr, "velkar: no OpenGL without a window: %s\n",
+                     qUtf8Printable(gl.error()));
+        return 1;
+    }
+    const int limit = std::min(gl.maxSide(), kMaxOutputSide);
+    if (line.size.width() > limit || line.size.height() > limit) {
+        printUsageError(QString("--size: at most %1 pixels a side here (the OpenGL "
+                                "implementation's largest frame)")
+                            .arg(limit));
+        return 2;
+    }
+
+    Scene3D scene;
+    scene.setPictureFile(line.picture);
+    if (line.time.isValid()) {
+        pinClock(line.time);
+        scene.setTimeSources(frameTicks, pinnedClock);
+    } else {
+        scene.setTimeSources(frameTicks, model::readClock);
+    }
+    scene.resize(line.size);
+    gl.attach(scene, line.size.width(), line.size.height());
+    pressKeys(scene, line.keys);
+    const QImage frame = gl.draw(scene);
+
+    const QString why = writeOutputFile(frame, line.output);
+    if (!why.isEmpty()) {
+        const QString file = line.output == "-" ? "standard output" : line.output;
+        std::fprintf(stderr, "velkar: cannot write %s: %s\n", qUtf8Printable(file),
+                     qUtf8Printable(why));
+        return 1;
+    }
+    return 0;
+}

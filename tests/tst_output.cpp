@@ -1,0 +1,244 @@
+// velkar --output without a window or display: the command line judged before anything
+// starts, the output file written whole or not at all, and one picture drawn in-process.
+#include <QImageReader>
+#include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include "commandline.h"
+#include "headless.h"
+#include "outputfile.h"
+
+namespace {
+
+CommandLine parse(const QString &line)
+{
+    return parseCommandLine(QStringList{"velkar"} + QProcess::splitCommand(line));
+}
+
+// Height of the part of the picture that is not white background.
+int drawnHeight(const QImage &picture)
+{
+    int top = picture.height(), bottom = -1;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) != qRgb(255, 255, 255)) {
+                top = qMin(top, y);
+                bottom = y;
+            }
+    return bottom - top + 1;
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+class tst_Output : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void badLinesAreRefusedNamingTheProblem_data();
+    void badLinesAreRefusedNamingTheProblem();
+    void goodLinesAreUnderstood();
+    void unwritableOutputsFailLeavingNothing_data();
+    void unwritableOutputsFailLeavingNothing();
+    void existingFileIsReplacedWhole();
+    void drawsThePhoneWithoutADisplay();
+    void namesChooseTheFormat_data();
+    void namesChooseTheFormat();
+    void antialiasIsTheKeyQ();
+    void lidAnimationsEndAtTheirFinalState();
+
+private:
+    QImage draw(const QString &options);
+    QTemporaryDir m_dir;
+};
+
+void tst_Output::badLinesAreRefusedNamingTheProblem_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("hour 25") << "--output a.png --time 25:00"
+                             << "25:00";
+    QTest::newRow("minute 60") << "--output a.png --time 12:60"
+                               << "12:60";
+    QTest::newRow("text time") << "--output a.png --time noon"
+                               << "noon";
+    QTest::newRow("size 0") << "--output a.png --size 0"
+                            << "\"0\"";
+    QTest::newRow("size -5") << "--output a.png --size -5"
+                             << "-5";
+    QTest::newRow("9000x9000") << "--output a.png --size 9000x9000"
+                               << "9000x9000";
+    QTest::newRow("size big") << "--output a.png --size big"
+                              << "big";
+    QTest::newRow("unknown key") << "--output a.png --keys \"T Jump\""
+                                 << "Jump";
+    QTest::newRow("F12, window only") << "--output a.png --keys F12"
+                                      << "F12";
+    QTest::newRow("escape, window only") << "--output a.png --keys \"R escape\""
+                                         << "escape";
+    QTest::newRow("gif") << "--output phone.gif"
+                         << "phone.gif";
+    QTest::newRow("no file name") << "--output \"\""
+                                  << "--output";
+    QTest::newRow("time without output") << "--time 10:08"
+                                         << "--time";
+    QTest::newRow("unknown option") << "--output a.png --frobnicate"
+                                    << "frobnicate";
+    QTest::newRow("two pictures") << "--output a.png one.png two.png"
+                                  << "two.png";
+}
+
+void tst_Output::badLinesAreRefusedNamingTheProblem()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, named);
+    const QString error = parse(line).error;
+    QVERIFY2(error.contains(named), qPrintable(error));
+    QVERIFY2(!error.contains('\n'), "an error is one line");
+}
+
+void tst_Output::goodLinesAreUnderstood()
+{
+    const CommandLine line = parse("-platform xcb --output - --size 1920x1080 --time 9:05 "
+                                   "--antialias --keys \"r Left\" --keys \"+ = - Space\" p.jpg");
+    QVERIFY2(line.error.isEmpty(), qPrintable(line.error));
+    QCOMPARE(line.output, QString("-"));
+    QCOMPARE(line.size, QSize(1920, 1080));
+    QCOMPARE(line.time, QTime(9, 5, 0));
+    QCOMPARE(line.picture, QString("p.jpg"));
+    const QVector<int> keys{Qt::Key_Q,     Qt::Key_R,     Qt::Key_Left, Qt::Key_Plus,
+                            Qt::Key_Equal, Qt::Key_Minus, Qt::Key_Space};
+    QCOMPARE(line.keys, keys);
+    QCOMPARE(parse("--output x --size 300").size, QSize(300, 300));
+    QVERIFY(parse("-display :9 -reverse --platform offscreen").error.isEmpty());
+}
+
+void tst_Output::unwritableOutputsFailLeavingNothing_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("folder"); // must stay as it was
+    const QString dir = m_dir.path();
+    QDir(dir).mkpath("taken.png");
+    mkfifo(qPrintable(dir + "/fifo.png"), 0600);
+    QTest::newRow("no such folder") << dir + "/none/a.png" << dir;
+    QTest::newRow("a folder of that name") << dir + "/taken.png" << dir;
+    QTest::newRow("a FIFO") << dir + "/fifo.png" << dir;
+    QTest::newRow("a device") << "/dev/null"
+                              << "/dev";
+    QTest::newRow("no permission") << "/proc/velkar.png"
+                                   << "/proc";
+    QTest::newRow("disk full") << dir + "/full.png" << dir;
+}
+
+void tst_Output::unwritableOutputsFailLeavingNothing()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, folder);
+    const QStringList before = entries(folder);
+    // Noise, so that even compressed it is far larger than the limit below.
+    QImage picture(300, 300, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, QRandomGenerator::global()->generate());
+    // A file size limit fails the writes as a full disk does.
+    const bool full = file.endsWith("full.png");
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    rlimit small = unlimited;
+    small.rlim_cur = 100;
+    if (full) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    const QString why = writeOutputFile(picture, file);
+    if (full)
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+    QVERIFY2(!why.isEmpty(), "writing should have failed");
+    if (folder != "/proc")
+        QCOMPARE(entries(folder), before);
+}
+
+void tst_Output::existingFileIsReplacedWhole()
+{
+    const QString file = m_dir.filePath("phone.jpg");
+    QFile old(file);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("an older file") > 0);
+    old.close();
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QCOMPARE(writeOutputFile(picture, file), QString());
+    QImageReader reader(file);
+    QCOMPARE(reader.format(), QByteArray("jpeg"));
+    QCOMPARE(reader.read().size(), QSize(40, 20));
+}
+
+void tst_Output::drawsThePhoneWithoutADisplay()
+{
+    qunsetenv("DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    CommandLine line = parse(QString("--output %1 --size 300x200 --keys \"T T\" --time 10:08:30")
+                                 .arg(m_dir.filePath("phone.png")));
+    char program[] = "velkar";
+    QCOMPARE(writePicture(line, program), 0);
+    const QImage picture(line.output);
+    QCOMPARE(picture.size(), QSize(300, 200));
+    QCOMPARE(picture.pixel(5, 5), qRgb(255, 255, 255));
+    QVERIFY2(qGray(picture.pixel(150, 100)) < 128, "the phone should be in the middle");
+}
+
+void tst_Output::namesChooseTheFormat_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("format");
+    QTest::newRow("png") << "a.png" << QByteArray("png");
+    QTest::newRow("PNG") << "dir.x/A.PNG" << QByteArray("png");
+    QTest::newRow("no extension") << "phone" << QByteArray("png");
+    QTest::newRow("standard output") << "-" << QByteArray("png");
+    QTest::newRow("jpg") << "a.JPG" << QByteArray("jpeg");
+    QTest::newRow("jpeg") << "a.jpeg" << QByteArray("jpeg");
+    QTest::newRow("gif") << "a.gif" << QByteArray();
+    QTest::newRow("png.txt") << "a.png.txt" << QByteArray();
+}
+
+void tst_Output::namesChooseTheFormat()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, format);
+    QCOMPARE(outputFormat(file), format);
+}
+
+QImage tst_Output::draw(const QString &options)
+{
+    const QString file = m_dir.filePath("drawn.png");
+    const CommandLine line = parse(QString("--output %1 --time 10:08:30 ").arg(file) + options);
+    char program[] = "velkar";
+    return writePicture(line, program) == 0 ? QImage(file) : QImage();
+}
+
+void tst_Output::antialiasIsTheKeyQ()
+{
+    const QImage plain = draw("");
+    const QImage antialiased = draw("--antialias");
+    QVERIFY(!plain.isNull() && antialiased != plain);
+    QCOMPARE(draw("--keys Q"), antialiased);
+    QCOMPARE(draw("--antialias --keys q"), plain);
+}
+
+// R opens the lid fully and F closes it again, at once: the open phone is about twice as
+// tall as the closed one.
+void tst_Output::lidAnimationsEndAtTheirFinalState()
+{
+    const int closed = drawnHeight(draw(""));
+    QVERIFY2(drawnHeight(draw("--keys R")) > closed * 3 / 2, "R should open the lid");
+    QVERIFY(qAbs(drawnHeight(draw("--keys \"R F\"")) - closed) <= 1);
+}
+
+QTEST_APPLESS_MAIN(tst_Output)
+#include "tst_output.moc"
