@@ -5,6 +5,7 @@
 //
 //   scene_bench steady --aa on|off [--frames N] [--warmup N]
 //   scene_bench lid                      (antialiasing on, the timed opening from closed)
+//   scene_bench heap-tunables            (velkar's heap thresholds, as GLIBC_TUNABLES)
 //
 // Built twice: scene_bench for timing, scene_bench_alloc with malloc replaced to count
 // the allocations made during the steady frames (VELKAR_BENCH_ALLOCS).
@@ -159,6 +160,12 @@ int SceneBench::runMode(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    // The bench replays velkar's frames with these too; they are written down only in heap.h.
+    if (argc == 2 && !std::strcmp(argv[1], "heap-tunables")) {
+        std::printf("glibc.malloc.mmap_threshold=%d:glibc.malloc.trim_threshold=%d\n",
+                    kHeapMmapThreshold, kHeapTrimThreshold);
+        return 0;
+    }
     tuneHeapForFrames(); // as velkar's own main does
     QApplication app(argc, argv);
     return SceneBench::runMode(argc, argv);

@@ -28,9 +28,9 @@ bool tunedByUser(const char *tunable)
 void tuneHeapForFrames()
 {
     if (!tunedByUser("glibc.malloc.mmap_threshold"))
-        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024); // the largest glibc accepts
+        mallopt(M_MMAP_THRESHOLD, kHeapMmapThreshold);
     if (!tunedByUser("glibc.malloc.trim_threshold"))
-        mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+        mallopt(M_TRIM_THRESHOLD, kHeapTrimThreshold);
 }
 
 #else

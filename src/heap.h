@@ -5,3 +5,7 @@
 // elsewhere it does nothing).
 // Call once, first thing in main, before any thread or library allocates.
 void tuneHeapForFrames();
+
+// The thresholds it sets. The bench replays velkar's GL stream with the same ones.
+constexpr int kHeapMmapThreshold = 32 * 1024 * 1024; // the largest glibc accepts
+constexpr int kHeapTrimThreshold = 64 * 1024 * 1024;

@@ -1,37 +1,55 @@
 #!/usr/bin/env bash
-# Two builds of velkar (the Qt 5 and the Qt 6 one) must draw the same pictures. Each is
-# driven through the same views on the same private X display, with the same pinned clock,
-# and every screenshot of the one is compared with the other's by ImageMagick
-# (compare -metric AE: the number of pixels that differ). Every view lands where key steps
-# put it, never where a timed animation happened to stop, so the pictures are repeatable.
-#   same_pixels.sh VELKAR_A VELKAR_B TOOLS_DIR ASSETS_DIR [KEEP_DIR]   (under scripts/with-xvfb)
-# With KEEP_DIR the screenshots are kept there, in a/ and b/.
-VELKAR_A=$(realpath "$1")
-VELKAR_B=$(realpath "$2")
-KEEP=${5:-}
-source "$(dirname "$0")/lib.sh" "$1" "$3" "$4"
+# Two builds of velkar (the Qt 5 and the Qt 6 one) must draw the same pictures. Each build's
+# test drives its program through the same views on a private X display, with the same
+# pinned clock, and keeps the screenshots in OUT_DIR; afterwards --compare compares every
+# screenshot of the one build with the other's by ImageMagick (compare -metric AE: the
+# number of pixels that differ). Every view lands where key steps put it, never where a
+# timed animation happened to stop, so the pictures are repeatable.
+#   same_pixels.sh VELKAR TOOLS_DIR ASSETS_DIR OUT_DIR     (under scripts/with-xvfb)
+#   same_pixels.sh --compare OUT_DIR_A OUT_DIR_B
+if [ "${1:-}" = --compare ]; then
+    set -uo pipefail
+    a=$2 b=$3 fails=0
+    command -v compare >/dev/null || { echo "missing tool: compare (ImageMagick)" >&2; exit 1; }
+    source "$(dirname "$0")/../../scripts/window.sh"
+    for dir in "$a" "$b"; do
+        [ -s "$dir/views" ] || { echo "FAIL  no views in $dir: run its build's tests first"; exit 1; }
+    done
+    cmp -s "$a/views" "$b/views" || { echo "FAIL  the two builds took different views"; exit 1; }
+    echo "== pixels that differ, per view: $a against $b"
+    while read -r name; do
+        differing=$(differing_pixels "$a/$name.png" "$b/$name.png")
+        size=$(identify -format '%wx%h' "$a/$name.png" 2>/dev/null)
+        line=$(printf '%-24s %9s  %s' "$name" "$size" "$differing")
+        if [ "$differing" = 0 ]; then echo "  ok    $line"; else echo "  FAIL  $line"; fails=$((fails + 1)); fi
+    done <"$a/views"
+    echo "$(wc -l <"$a/views") views, $fails differ"
+    [ "$fails" -eq 0 ]
+    exit
+fi
+OUT=$(realpath -m "$4")
+source "$(dirname "$0")/lib.sh" "$1" "$2" "$3"
 
-# view NAME: a screenshot of the current view into the build's directory.
+# view NAME: a screenshot of the current view, kept.
 view() {
-    shot "$BUILD/$1" >/dev/null
-    echo "$1" >>"$WORK/$BUILD.views"
+    cp "$(shot view)" "$OUT/$1.png" || bad "$1: no screenshot"
+    echo "$1" >>"$OUT/views"
 }
 
 # session DIR ZONE_TIME [VAR=VALUE...]: velkar started afresh in its own directory.
 session() {
-    local dir=$WORK/$BUILD-$1
+    local dir=$WORK/$1
     mkdir "$dir"
     cp "$ASSETS/nqw.bmp" "$dir/"
     set_clock "$2"
     shift 2
-    start_velkar "$dir" "$@" || { bad "$BUILD: velkar did not start"; finish; }
+    start_velkar "$dir" "$@" || { bad "velkar did not start"; finish; }
 }
 
 # The views, in one order for both builds.
 capture() {
-    BUILD=$1 VELKAR=$2
-    mkdir "$WORK/$BUILD"
-    : >"$WORK/$BUILD.views"
+    rm -rf "$OUT"
+    mkdir -p "$OUT"
 
     session main "2026-12-07 09:08:30" # 10:08:30 in Berlin, winter time
     view start
@@ -98,7 +116,7 @@ capture() {
     press s "$steps"
     press plus 13
     view screen
-    escape_ends_velkar "$BUILD"
+    escape_ends_velkar
 
     session summer "2026-07-15 08:08:30" # 10:08:30 CEST
     press plus 20
@@ -106,34 +124,19 @@ capture() {
     press space
     press t 101
     view summer-open
-    escape_ends_velkar "$BUILD, summer time"
+    escape_ends_velkar "summer time"
 
     session scaled "2026-12-07 09:08:30" QT_SCALE_FACTOR=2
-    check "$BUILD, QT_SCALE_FACTOR=2: the window is 1000x1000 device pixels" \
+    check "QT_SCALE_FACTOR=2: the window is 1000x1000 device pixels" \
         [ "$(window_size)" = "1000 1000" ]
     view scaled-start
     press t 101
     view scaled-open
     press q
     view scaled-open-antialiased
-    escape_ends_velkar "$BUILD, QT_SCALE_FACTOR=2"
+    escape_ends_velkar "QT_SCALE_FACTOR=2"
 }
 
-section "views of $VELKAR_A"
-capture a "$VELKAR_A"
-section "views of $VELKAR_B"
-capture b "$VELKAR_B"
-
-section "pixels that differ, per view"
-check "both builds took the same views" cmp -s "$WORK/a.views" "$WORK/b.views"
-while read -r name; do
-    differing=$(differing_pixels "$WORK/a/$name.png" "$WORK/b/$name.png")
-    size=$(identify -format '%wx%h' "$WORK/a/$name.png" 2>/dev/null)
-    check "$(printf '%-24s %9s  %s' "$name" "$size" "$differing")" [ "$differing" = 0 ]
-done <"$WORK/a.views"
-
-if [ -n "$KEEP" ]; then
-    mkdir -p "$KEEP"
-    cp -r "$WORK/a" "$WORK/b" "$KEEP/"
-fi
+section "views of $VELKAR"
+capture
 finish
