@@ -135,7 +135,7 @@ same_as_output() {
         VELKAR_CHECK_GL=1 "$VELKAR" --output "$file" --keys "$keys" \
         --time "$(printf '%02d:%02d:%02d' "$HOU" "$MIN" "$SEC")" "$@" 2>>"$WORK/output.err")
     local differ=none
-    [ -s "$file" ] && differ=$(look diff "$saved" "$file")
+    [ -s "$file" ] && differ=$(differing_pixels "$saved" "$file")
     check "$label: velkar --output draws what F12 saved ($differ pixels differ)" [ "$differ" = 0 ]
 }
 
