@@ -17,10 +17,23 @@ long long steadyMillis()
 } // namespace
 
 Scene3D::Scene3D(QWidget *parent)
-    : GLWidget(parent), xRot(-90), yRot(0), zRot(0), xTra(0), yTra(0), zTra(0), nSca(0.2f), nAni(0),
-      antiAliasing(false), makean(true), ptrMousePosition(0, 0), tick(steadyMillis),
-      clockSource(model::readClock), lastReading(clockSource()),
-      repaintTimer(new QTimer(this)), timerArm{}
+    : GLWidget(parent),
+      xRot(-90),
+      yRot(0),
+      zRot(0),
+      xTra(0),
+      yTra(0),
+      zTra(0),
+      nSca(0.2f),
+      nAni(0),
+      antiAliasing(false),
+      makean(true),
+      ptrMousePosition(0, 0),
+      tick(steadyMillis),
+      clockSource(model::readClock),
+      lastReading(clockSource()),
+      repaintTimer(new QTimer(this)),
+      timerArm{}
 {
     const char *check = std::getenv("VELKAR_CHECK_GL");
     checkGlErrors = check && std::strcmp(check, "1") == 0;
