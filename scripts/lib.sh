@@ -15,8 +15,10 @@ ensure_packages() {
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
+    # sudo clears the environment, so the front end is set on the far side of it: no
+    # package may stop to ask questions (tzdata would, on a terminal).
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+        --no-install-recommends "${missing[@]}" >/dev/null
 }
 
 BUILD_PACKAGES=(cmake make g++ pkg-config qtbase5-dev libqt5opengl5-dev libgl-dev
