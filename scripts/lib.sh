@@ -6,17 +6,24 @@ VELKAR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Installs the Debian packages given that are not installed yet (sudo when not root).
 ensure_packages() {
     local missing=()
-    local p
+    local p provided
+    # A name may be virtual, provided by an installed package (Debian 13's qt6-base-dev
+    # provides libqt6opengl6-dev): installed as far as we are concerned.
+    provided=$(dpkg-query -W -f='${Provides}\n' 2>/dev/null | tr ',' '\n' |
+        sed 's/^ *//; s/[ (].*//')
     for p in "$@"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
+            grep -qxF "$p" <<<"$provided" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing missing packages: ${missing[*]}"
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
+    # sudo clears the environment, so the front end is set on the far side of it: no
+    # package may stop to ask questions (tzdata would, on a terminal).
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+        --no-install-recommends "${missing[@]}" >/dev/null
 }
 
 BUILD_PACKAGES=(cmake make g++ pkg-config qtbase5-dev libqt5opengl5-dev libgl-dev

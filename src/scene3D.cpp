@@ -20,9 +20,15 @@ long long steadyMillis()
 } // namespace
 
 Scene3D::Scene3D(QWidget *parent)
-    : GLWidget(parent), antiAliasing(false), makean(true), ptrMousePosition(0, 0),
-      tick(steadyMillis), clockSource(model::readClock), lastReading(clockSource()),
-      repaintTimer(new QTimer(this)), timerArm{}
+    : GLWidget(parent),
+      antiAliasing(false),
+      makean(true),
+      ptrMousePosition(0, 0),
+      tick(steadyMillis),
+      clockSource(model::readClock),
+      lastReading(clockSource()),
+      repaintTimer(new QTimer(this)),
+      timerArm{}
 {
     const char *check = std::getenv("VELKAR_CHECK_GL");
     checkGlErrors = check && std::strcmp(check, "1") == 0;

@@ -46,9 +46,19 @@ view() {
     fi
 }
 
+# Each wtype brings its own virtual keyboard into the seat. Newer sway (1.10 with wlroots
+# 0.18, Debian 13) then first tells the focused client there is no keymap (wl_keyboard.keymap
+# with format 0, "no keymap") and at once sends the new keyboard's XKB keymap. Qt's Wayland
+# plugin warns about the first, ignores it and takes the second. That line is the test
+# driver's doing, neither velkar's nor a fault; it alone is left out of velkar's stderr.
+KEYMAP_NOTICE='qt.qpa.wayland: unknown keymap format: 0'
+velkar_stderr() {
+    grep -vxF "$KEYMAP_NOTICE" "$VERR"
+}
+
 # warning_line: velkar's stderr, its working directory written as DIR.
 warning_line() {
-    sed "s|$dir|DIR|g" "$VERR"
+    velkar_stderr | sed "s|$dir|DIR|g"
 }
 
 ########################################################################################
@@ -103,7 +113,10 @@ expect_moved "R: the lid is open" "$START_BBOX"
 
 section "Escape"
 escape_ends_velkar
-expect_quiet "the whole session"
+lines=$(velkar_stderr | grep -c .)
+notices=$(grep -cxF "$KEYMAP_NOTICE" "$VERR")
+check "the whole session: nothing on stderr ($lines lines; $notices keymap notices left out)" \
+    [ "$lines" -eq 0 ]
 
 ########################################################################################
 section "no picture"
@@ -114,7 +127,7 @@ press t 100
 view lid-open-no-picture
 wanted="velkar: no screen picture: \"nqw.bmp\" in DIR: no such file"
 line=$(warning_line)
-check "one warning line: $(head -1 "$VERR")" [ "$line" = "$wanted" ]
+check "one warning line: $(velkar_stderr | head -1)" [ "$line" = "$wanted" ]
 if [ -n "$REFERENCE" ]; then
     echo "$line" >"$REFERENCE/warning"
 else
