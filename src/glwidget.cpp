@@ -25,17 +25,9 @@ GLuint uploadTexels(const QImage &picture)
 
 } // namespace
 
-void GLWidget::detachFromWindow(int width, int height)
+void GLWidget::detachFromWindow()
 {
     m_detached = true;
-    initializeGL();
-    resizeGL(width, height);
-}
-
-void GLWidget::paintDetached()
-{
-    Q_ASSERT(m_detached);
-    paintGL();
 }
 
 void GLWidget::makeCurrent()

@@ -23,6 +23,9 @@ using GLWidgetBase = QGLWidget;
 
 class GLWidget : public GLWidgetBase
 {
+    // Calls the hooks itself, in a context of its own.
+    friend class OffscreenContext;
+
 public:
     explicit GLWidget(QWidget *parent = nullptr);
     ~GLWidget() override;
@@ -38,13 +41,11 @@ public:
     // Draws a frame, shows it and returns it as shown, in device pixels.
     QImage grabFrame();
 
-    // For pictures made without a window (offscreen.cpp): from here on the widget draws
-    // into whatever GL context and framebuffer are current, at this size, as a window's
-    // first expose would (initializeGL, resizeGL). makeCurrent() leaves that context
-    // alone, updateGL() draws nothing, and pictures are uploaded with plain GL.
-    void detachFromWindow(int width, int height);
-    // Detached: draws the frame (paintGL).
-    void paintDetached();
+    // For pictures made without a window: from here on the widget draws into whatever GL
+    // context and framebuffer are current, through its hooks as OffscreenContext calls
+    // them. makeCurrent() leaves that context alone, updateGL() draws nothing, and pictures
+    // are uploaded with plain GL.
+    void detachFromWindow();
 
     // Hides the toolkit's: a detached widget has no context of its own to make current.
     void makeCurrent();

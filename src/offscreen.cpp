@@ -121,12 +121,15 @@ void OffscreenContext::attach(GLWidget &widget, int width, int height)
     m_topRowFirst = hasClipControl();
     if (m_topRowFirst)
         glClipControl(GL_UPPER_LEFT, GL_NEGATIVE_ONE_TO_ONE);
-    widget.detachFromWindow(width, height);
+    // As a window's first expose would set it up.
+    widget.detachFromWindow();
+    widget.initializeGL();
+    widget.resizeGL(width, height);
 }
 
 QImage OffscreenContext::draw(GLWidget &widget)
 {
-    widget.paintDetached();
+    widget.paintGL();
     QImage frame(m_width, m_height, QImage::Format_RGB32);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(0, 0, m_width, m_height, GL_BGRA, GL_UNSIGNED_BYTE, frame.bits());
