@@ -23,9 +23,6 @@ using GLWidgetBase = QGLWidget;
 
 class GLWidget : public GLWidgetBase
 {
-    // Calls the hooks itself, in a context of its own.
-    friend class OffscreenContext;
-
 public:
     explicit GLWidget(QWidget *parent = nullptr);
     ~GLWidget() override;
@@ -42,9 +39,9 @@ public:
     QImage grabFrame();
 
     // For pictures made without a window: from here on the widget draws into whatever GL
-    // context and framebuffer are current, through its hooks as OffscreenContext calls
-    // them. makeCurrent() leaves that context alone, updateGL() draws nothing, and pictures
-    // are uploaded with plain GL.
+    // context and framebuffer are current, when its owner calls its hooks. makeCurrent()
+    // leaves that context alone, updateGL() draws nothing, and pictures are uploaded with
+    // plain GL.
     void detachFromWindow();
 
     // Hides the toolkit's: a detached widget has no context of its own to make current.

@@ -101,9 +101,11 @@ int writePicture(const CommandLine &line, char *program)
         scene.setTimeSources(frameTicks, model::readClock);
     }
     scene.resize(line.size);
-    gl.attach(scene, line.size.width(), line.size.height());
+    gl.attach(line.size.width(), line.size.height());
+    scene.startDetached(line.size.width(), line.size.height());
     pressKeys(scene, line.keys);
-    const QImage frame = gl.draw(scene);
+    scene.paintDetached();
+    const QImage frame = gl.read();
 
     const QString why = writeOutputFile(frame, line.output);
     if (!why.isEmpty()) {

@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "glwidget.h"
-
 namespace {
 
 bool hasExtension(const char *list, const char *name)
@@ -96,7 +94,7 @@ int OffscreenContext::maxSide() const
     return std::min({renderbuffer, viewport[0], viewport[1]});
 }
 
-void OffscreenContext::attach(GLWidget &widget, int width, int height)
+void OffscreenContext::attach(int width, int height)
 {
     m_width = width;
     m_height = height;
@@ -121,15 +119,10 @@ void OffscreenContext::attach(GLWidget &widget, int width, int height)
     m_topRowFirst = hasClipControl();
     if (m_topRowFirst)
         glClipControl(GL_UPPER_LEFT, GL_NEGATIVE_ONE_TO_ONE);
-    // As a window's first expose would set it up.
-    widget.detachFromWindow();
-    widget.initializeGL();
-    widget.resizeGL(width, height);
 }
 
-QImage OffscreenContext::draw(GLWidget &widget)
+QImage OffscreenContext::read() const
 {
-    widget.paintGL();
     QImage frame(m_width, m_height, QImage::Format_RGB32);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(0, 0, m_width, m_height, GL_BGRA, GL_UNSIGNED_BYTE, frame.bits());

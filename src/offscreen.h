@@ -5,8 +5,6 @@
 #include <QImage>
 #include <QString>
 
-class GLWidget;
-
 class OffscreenContext
 {
 public:
@@ -22,11 +20,10 @@ public:
     // The largest side of a frame here: the largest renderbuffer and viewport.
     int maxSide() const;
 
-    // Detaches the widget from any window and sets it up for frames of this size, drawn
-    // into a framebuffer object of that size.
-    void attach(GLWidget &widget, int width, int height);
-    // One frame of the attached widget, as a window of that size shows it.
-    QImage draw(GLWidget &widget);
+    // Makes a framebuffer object of this size the one frames are drawn into.
+    void attach(int width, int height);
+    // The frame drawn there, top row first, as a window of that size shows it.
+    QImage read() const;
 
 private:
     void *m_display = nullptr;

@@ -27,6 +27,12 @@ public:
     explicit Scene3D(QWidget *parent = nullptr);
     ~Scene3D() override;
 
+    // Pictures without a window: sets the widget up for frames of this size in the GL
+    // context and framebuffer that are current, as a window's first expose would; then
+    // each paintDetached() draws a frame there.
+    void startDetached(int width, int height);
+    void paintDetached();
+
     // Elapsed milliseconds on a monotonic clock; drives the timed lid animations and
     // measures how long the repaint timer has waited.
     using TickSource = long long (*)();

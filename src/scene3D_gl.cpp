@@ -52,6 +52,18 @@ void Scene3D::initializeGL()
     glEnableClientState(GL_COLOR_ARRAY);
 }
 
+void Scene3D::startDetached(int width, int height)
+{
+    detachFromWindow();
+    initializeGL();
+    resizeGL(width, height);
+}
+
+void Scene3D::paintDetached()
+{
+    paintGL();
+}
+
 void Scene3D::resizeGL(int nWidth, int nHeight)
 {
     // A zero side (a collapsed window) would divide by zero; treat it as one pixel.
