@@ -38,6 +38,14 @@ void Scene3D::openroof_auto_up()
         updateGL();
         clock1 = static_cast<long long>(tick() + double(t));
     }
+    // The last reading within the three seconds can come a slow frame short of the end;
+    // the lid still ends fully open, one more step as any other.
+    if (nAni < model::kLidOpen) {
+        nAni = model::kLidOpen;
+        yTra = GLfloat(yTra - kFrameShift);
+        getVertexArray();
+        updateGL();
+    }
 }
 
 void Scene3D::openroof_auto_down()

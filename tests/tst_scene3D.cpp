@@ -565,6 +565,13 @@ void tst_Scene3D::lidAnimationsFollowTheTicks()
     QCOMPARE(w->figureDrawings() - before, 2ull);
     QCOMPARE(w->nAni, 0.0f);
     QCOMPARE(w->yTra, GLfloat(closedYTra + 0.0005));
+
+    // Frames 0.7 s apart: the last reading within the three seconds is 2.8, yet R ends open.
+    fakeStep = 700;
+    before = w->figureDrawings();
+    w->openroof_auto_up();
+    QCOMPARE(w->nAni, 3.0f);
+    QCOMPARE(w->figureDrawings() - before, 5ull);
 }
 
 void tst_Scene3D::lidOpensInAboutThreeRealSeconds()
