@@ -1439,8 +1439,11 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
             action = a->text() == entry ? a : action;
         QVERIFY(action && action->shortcut() == QKeySequence(key));
         const auto before = w->figureDrawings();
+        // As a click on the entry does: the menu closes, then the entry is triggered. The
+        // click itself is the toolkit's, and the end-to-end session makes a real one; a
+        // synthetic click is handled differently by different toolkit versions.
         if (byMenu)
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            menu->close(), action->trigger();
         else
             menu->close(), press(w.get(), key);
         const auto frames = w->figureDrawings() - before;
