@@ -1,12 +1,11 @@
 #include "commandline.h"
-#include "controls.h"
+#include "commands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <cstdio>
 
-#include "keynames.h"
 #include "outputfile.h"
 
 namespace {

@@ -1,69 +1,32 @@
 #include "contextmenu.h"
 
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <algorithm>
 
+#include "commands.h"
 #include "scene3D.h"
 
 namespace {
-
-enum class Check { None, Antialiasing, FullScreen };
-
-struct Entry {
-    const char *text; // nullptr: a separator
-    int key;          // 0: no key (About)
-    Qt::KeyboardModifiers modifiers;
-    Check check;
-};
-
-// clang-format off
-const Entry kEntries[] = {
-    {QT_TRANSLATE_NOOP("ContextMenu", "Open Picture…"),       Qt::Key_O,     Qt::ControlModifier, Check::None},
-    {QT_TRANSLATE_NOOP("ContextMenu", "Save Screenshot"),     Qt::Key_F12,   Qt::NoModifier,      Check::None},
-    {nullptr, 0, Qt::NoModifier, Check::None},
-    {QT_TRANSLATE_NOOP("ContextMenu", "Open Lid"),            Qt::Key_R,     Qt::NoModifier,      Check::None},
-    {QT_TRANSLATE_NOOP("ContextMenu", "Close Lid"),           Qt::Key_F,     Qt::NoModifier,      Check::None},
-    {QT_TRANSLATE_NOOP("ContextMenu", "Lid One Step Open"),   Qt::Key_T,     Qt::NoModifier,      Check::None},
-    {QT_TRANSLATE_NOOP("ContextMenu", "Lid One Step Closed"), Qt::Key_G,     Qt::NoModifier,      Check::None},
-    {nullptr, 0, Qt::NoModifier, Check::None},
-    {QT_TRANSLATE_NOOP("ContextMenu", "Antialiasing"),        Qt::Key_Q,     Qt::NoModifier,      Check::Antialiasing},
-    {QT_TRANSLATE_NOOP("ContextMenu", "Reset View"),          Qt::Key_Space, Qt::NoModifier,      Check::None},
-    {QT_TRANSLATE_NOOP("ContextMenu", "Full Screen"),         Qt::Key_F11,   Qt::NoModifier,      Check::FullScreen},
-    {nullptr, 0, Qt::NoModifier, Check::None},
-    {QT_TRANSLATE_NOOP("ContextMenu", "Controls"),            Qt::Key_F1,    Qt::NoModifier,      Check::None},
-    {QT_TRANSLATE_NOOP("ContextMenu", "About Velkar"),        0,             Qt::NoModifier,      Check::None},
-    {nullptr, 0, Qt::NoModifier, Check::None},
-    {QT_TRANSLATE_NOOP("ContextMenu", "Quit"),                Qt::Key_Q,     Qt::ControlModifier, Check::None},
-};
-// clang-format on
 
 QString translate(const char *text)
 {
     return QCoreApplication::translate("ContextMenu", text);
 }
 
-void showAbout(QWidget *parent)
+// The commands that have an entry, in the menu's order.
+std::vector<const Command *> menuEntries()
 {
-    const QString text =
-        QString("<p><b>Velkar %1</b></p><p>%2</p><p>%3</p><p>%4</p>")
-            .arg(VELKAR_VERSION,
-                 translate("An interactive 3D model of a folding phone whose lid shows the "
-                           "local time."),
-                 translate("Released under the MIT licence."),
-                 translate("Copyright (c) 2026 the velkar developers"));
-    QMessageBox::about(parent, translate("About Velkar"), text);
-}
-
-bool isChecked(Check check, const Scene3D &scene)
-{
-    switch (check) {
-    case Check::Antialiasing: return scene.antialiased();
-    case Check::FullScreen: return scene.isFullScreen();
-    case Check::None: break;
-    }
-    return false;
+    std::vector<const Command *> entries;
+    for (const Command &command : commands())
+        if (command.menu.group)
+            entries.push_back(&command);
+    std::sort(entries.begin(), entries.end(), [](const Command *a, const Command *b) {
+        return std::make_pair(a->menu.group, a->menu.order) <
+               std::make_pair(b->menu.group, b->menu.order);
+    });
+    return entries;
 }
 
 } // namespace
@@ -71,27 +34,23 @@ bool isChecked(Check check, const Scene3D &scene)
 QMenu *makeContextMenu(Scene3D *scene)
 {
     auto *menu = new QMenu(scene);
-    for (const Entry &entry : kEntries) {
-        if (!entry.text) {
+    int group = 0;
+    for (const Command *command : menuEntries()) {
+        if (group && command->menu.group != group)
             menu->addSeparator();
-            continue;
+        group = command->menu.group;
+        QAction *action = menu->addAction(translate(command->menu.text));
+        if (command->keys[0].chord) {
+            action->setShortcut(QKeySequence(command->keys[0].chord));
+            action->setShortcutContext(Qt::WidgetShortcut);
         }
-        QAction *action = menu->addAction(translate(entry.text));
-        if (entry.key == 0) {
-            QObject::connect(action, &QAction::triggered, scene, [scene] { showAbout(scene); });
-            continue;
+        QObject::connect(action, &QAction::triggered, scene,
+                         [scene, command] { runCommand(*scene, *command); });
+        if (const auto checked = command->menu.checked) {
+            action->setCheckable(true);
+            QObject::connect(menu, &QMenu::aboutToShow, action,
+                             [scene, checked, action] { action->setChecked((scene->*checked)()); });
         }
-        action->setShortcut(QKeySequence(int(entry.modifiers) | entry.key));
-        action->setShortcutContext(Qt::WidgetShortcut);
-        action->setCheckable(entry.check != Check::None);
-        QObject::connect(action, &QAction::triggered, scene, [scene, entry] {
-            QKeyEvent press(QEvent::KeyPress, entry.key, entry.modifiers);
-            QCoreApplication::sendEvent(scene, &press);
-        });
-        if (entry.check != Check::None)
-            QObject::connect(menu, &QMenu::aboutToShow, action, [scene, entry, action] {
-                action->setChecked(isChecked(entry.check, *scene));
-            });
     }
     return menu;
 }
@@ -101,4 +60,22 @@ void Scene3D::showContextMenu(const QPoint &at)
     if (!contextMenu)
         contextMenu = makeContextMenu(this);
     contextMenu->popup(at);
+}
+
+// From the keyboard the menu opens in the middle of the window.
+void Scene3D::openMenuAtCentre()
+{
+    showContextMenu(mapToGlobal(QPoint(width() / 2, height() / 2)));
+}
+
+void Scene3D::showAbout()
+{
+    const QString text =
+        QString("<p><b>Velkar %1</b></p><p>%2</p><p>%3</p><p>%4</p>")
+            .arg(VELKAR_VERSION,
+                 translate("An interactive 3D model of a folding phone whose lid shows the "
+                           "local time."),
+                 translate("Released under the MIT licence."),
+                 translate("Copyright (c) 2026 the velkar developers"));
+    QMessageBox::about(this, translate("About Velkar"), text);
 }

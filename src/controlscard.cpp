@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "controls.h"
+#include "commands.h"
 
 namespace {
 

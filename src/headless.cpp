@@ -1,10 +1,10 @@
 #include "headless.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <algorithm>
 #include <cstdio>
 
+#include "commands.h"
 #include "offscreen.h"
 #include "outputfile.h"
 #include "scene3D.h"
@@ -56,12 +56,11 @@ struct QuietAboutContexts {
     ~QuietAboutContexts() { qInstallMessageHandler(defaultHandler); }
 };
 
+// The command line names only keys that have a command.
 void pressKeys(Scene3D &scene, const QVector<int> &keys)
 {
-    for (int key : keys) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QCoreApplication::sendEvent(&scene, &press);
-    }
+    for (int key : keys)
+        runCommand(scene, *commandForChord(key));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "tables.h"
 #include "view.h"
 
+struct Command;
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
@@ -22,6 +23,9 @@ class Scene3D : public GLWidget
 {
     friend class tst_Scene3D;
     friend class SceneBench;
+    friend class ViewFollower;
+    friend struct CommandTable;
+    friend void runCommand(Scene3D &scene, const Command &command);
 
 public:
     explicit Scene3D(QWidget *parent = nullptr);
@@ -121,7 +125,13 @@ private:
     void defaultScene();
     void toggleControls();
     void toggleFullScreen();
+    void quit();
     void showContextMenu(const QPoint &at); // global position
+    void openMenuAtCentre();
+    void showAbout();
+
+    // Runs a command as its key does; nullptr for a key that has none.
+    void perform(const Command *command);
 
     // Lid
     void openroof_auto_up();

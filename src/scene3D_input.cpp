@@ -8,6 +8,8 @@
 #include <QUrl>
 #include <QWheelEvent>
 
+#include "commands.h"
+
 namespace {
 
 // The one local file a drag carries, or nothing: other URLs, text and several files at once
@@ -27,26 +29,6 @@ void acceptPictureDrag(QDragMoveEvent *event)
         event->ignore();
     else
         event->acceptProposedAction();
-}
-
-constexpr int kCtrl = int(Qt::ControlModifier);
-constexpr int kShift = int(Qt::ShiftModifier);
-
-// The key with the modifiers of the chords bound to it. Other keys ignore their modifiers, so
-// letters work with or without Shift and + is + whatever it takes to type it.
-int chord(const QKeyEvent *event)
-{
-    const int modifiers = int(event->modifiers()) & (kCtrl | kShift);
-    const int key = event->key() | modifiers;
-    for (int bound : {kCtrl | Qt::Key_O, kCtrl | Qt::Key_Q, kShift | Qt::Key_F10})
-        if (key == bound)
-            return key;
-    return event->key();
-}
-
-QPoint windowCentre(const QWidget *w)
-{
-    return w->mapToGlobal(QPoint(w->width() / 2, w->height() / 2));
 }
 
 bool movedLikeADrag(QPoint from, QPoint to)
@@ -104,41 +86,19 @@ void Scene3D::wheelEvent(QWheelEvent *event)
     updateGL();
 }
 
-// Any key but the card's own hides the controls card, and then does what it always does.
+// The key selects at most one command, and the window repaints after every key.
 void Scene3D::keyPressEvent(QKeyEvent *event)
 {
-    const int key = chord(event);
-    if (key != Qt::Key_F1 && key != Qt::Key_H)
+    perform(commandForKey(event));
+}
+
+// Any command but the card's own hides the controls card, and then does what it always does.
+void Scene3D::perform(const Command *command)
+{
+    if (!command || command->run != &Scene3D::toggleControls)
         controlsShown = false;
-    switch (key) {
-    case Qt::Key_Plus: scale_plus(); break;
-    case Qt::Key_Equal: scale_plus(); break;
-    case Qt::Key_Minus: scale_minus(); break;
-    case Qt::Key_Up: rotate_up(); break;
-    case Qt::Key_Down: rotate_down(); break;
-    case Qt::Key_Left: rotate_left(); break;
-    case Qt::Key_Right: rotate_right(); break;
-    case Qt::Key_S: translate_down(); break;
-    case Qt::Key_W: translate_up(); break;
-    case Qt::Key_A: translate_left(); break;
-    case Qt::Key_D: translate_right(); break;
-    case Qt::Key_Q: endisAntiAliasing(); break;
-    case Qt::Key_Space: defaultScene(); break;
-    case Qt::Key_Escape: close(); break;
-    case Qt::Key_T: openroof_up(); break;
-    case Qt::Key_G: openroof_down(); break;
-    case Qt::Key_R: openroof_auto_up(); break;
-    case Qt::Key_F: openroof_auto_down(); break;
-    case Qt::Key_F12: saveScreenshot(); break;
-    case Qt::Key_F1: toggleControls(); break;
-    case Qt::Key_H: toggleControls(); break;
-    case Qt::Key_F11: toggleFullScreen(); break;
-    case kCtrl | Qt::Key_O: openPicture(); break;
-    case kCtrl | Qt::Key_Q: close(); break;
-    case kShift | Qt::Key_F10: showContextMenu(windowCentre(this)); break;
-    case Qt::Key_Menu: showContextMenu(windowCentre(this)); break;
-    default: break;
-    }
+    if (command && command->run)
+        (this->*command->run)();
     updateGL();
 }
 

@@ -64,6 +64,11 @@ void Scene3D::toggleFullScreen()
     setWindowState(windowState() ^ Qt::WindowFullScreen);
 }
 
+void Scene3D::quit()
+{
+    close();
+}
+
 void Scene3D::defaultScene()
 {
     makeCurrent();

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include "commandline.h"
+#include "commands.h"
 #include "headless.h"
 #include "outputfile.h"
 
@@ -53,6 +54,8 @@ private slots:
     void namesChooseTheFormat();
     void antialiasIsTheKeyQ();
     void lidAnimationsEndAtTheirFinalState();
+    void documentationNamesEveryCommand_data();
+    void documentationNamesEveryCommand();
 
 private:
     QImage draw(const QString &options);
@@ -80,7 +83,11 @@ void tst_Output::badLinesAreRefusedNamingTheProblem_data()
     QTest::newRow("unknown key") << "--output a.png --keys \"T Jump\""
                                  << "Jump";
     QTest::newRow("F12, window only") << "--output a.png --keys F12"
-                                      << "F12";
+                                      << "F12 only works in a window";
+    QTest::newRow("H, window only") << "--output a.png --keys \"T H\""
+                                    << "H only works in a window";
+    QTest::newRow("Menu, window only") << "--output a.png --keys menu"
+                                       << "menu only works in a window";
     QTest::newRow("escape, window only") << "--output a.png --keys \"R escape\""
                                          << "escape";
     QTest::newRow("gif") << "--output phone.gif"
@@ -238,6 +245,47 @@ void tst_Output::lidAnimationsEndAtTheirFinalState()
     const int closed = drawnHeight(draw(""));
     QVERIFY2(drawnHeight(draw("--keys R")) > closed * 3 / 2, "R should open the lid");
     QVERIFY(qAbs(drawnHeight(draw("--keys \"R F\"")) - closed) <= 1);
+}
+
+void tst_Output::documentationNamesEveryCommand_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("from"); // the controls start here
+    QTest::addColumn<QString>("to");   // and end here
+    QTest::addColumn<QString>("key");  // how the text marks a key: %1 is its name
+    QTest::newRow("manual page") << "../packaging/velkar.1"
+                                 << ".SH CONTROLS"
+                                 << ".SH "
+                                 << "^\\.BR? (.*[\" ])?%1([\" ]|$)";
+    QTest::newRow("README") << "../README.md"
+                            << "## Controls"
+                            << "\n## "
+                            << "`%1`";
+}
+
+// Every key of every command is named where the controls are described, and so is every
+// entry of the menu.
+void tst_Output::documentationNamesEveryCommand()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, key);
+    QFile text(file);
+    QVERIFY(text.open(QIODevice::ReadOnly));
+    QString section = QString::fromUtf8(text.readAll()).replace("\\-", "-");
+    section = section.mid(section.indexOf(from) + from.size());
+    section = section.left(section.indexOf(to)).replace("...", "…");
+    for (const Command &command : commands()) {
+        for (const CommandKey &name : command.keys) {
+            const QRegularExpression marked(
+                key.arg(QRegularExpression::escape(name.name ? name.name : "")),
+                QRegularExpression::MultilineOption);
+            QVERIFY2(!name.name || section.contains(marked), name.name);
+        }
+        QVERIFY2(!command.menu.text || section.simplified().contains(command.menu.text),
+                 command.menu.text);
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_Output)

@@ -375,7 +375,7 @@ out=$(env -u DISPLAY -u WAYLAND_DISPLAY "$VELKAR" --help 2>"$WORK/help.err")
 status=$?
 check "--help exits 0 (status $status), nothing on stderr" [ $status -eq 0 -a ! -s "$WORK/help.err" ]
 check "--help gives the usage with [PICTURE]" grep -q "^Usage: .*\[PICTURE\]" <<<"$out"
-for word in --version Escape F12; do
+for word in --version Escape F12 Menu; do
     check "--help mentions $word" grep -q -- "$word" <<<"$out"
 done
 mkdir -m 700 "$WORK/runtime"

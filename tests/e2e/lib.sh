@@ -226,6 +226,12 @@ view_after() {
     read -r "${VIEW_VARS[@]}" < <("$TOOLS/velkar_project" "${options[@]}" "$@" --view)
 }
 
+# view_keys: the X keysyms of every key the program's commands bind that works without a
+# window (what --keys accepts), one a line.
+view_keys() {
+    "$TOOLS/velkar_project" --keys
+}
+
 reset_view() {
     view_after
     AA=0

@@ -1,6 +1,8 @@
 // Tells the end-to-end scripts where a part of the phone lands in the window, from the
 // model itself: it builds the vertex table for a lid angle and clock fields and projects
 // points through the same view transform and orthographic projection the program uses.
+// Key presses, wheel clicks and drags move the view of a Scene3D that is never shown, through
+// its own command table and handlers, so the scripts follow exactly what the program does.
 //
 //   velkar_project [options] QUERY...      one line "x y" (window pixels, from the top left)
 //   velkar_project [options] --bbox        "left top right bottom" of vertices 0-246, then
@@ -18,10 +20,15 @@
 //   --size WxH                                      window size in device pixels
 //   --press KEY N                                   N presses of KEY (X keysym; wheel-up and
 //                                                   wheel-down for wheel clicks) moving the view
+//   --keys                                          the X keysyms of every key that --keys knows
+//                                                   and that works without a window
 //   --drag DX DY                                    a mouse drag by (DX, DY) pixels
 // Options apply in order: a press or a drag starts from the view the options before it give.
 // Queries: "V" a vertex; "A,B,t" the point A + t(B - A); "A,B,C,u,w" the point
 // A + u(B - A) + w(C - A).
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWheelEvent>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -32,6 +39,8 @@
 #include <vector>
 
 #include "../projection.h"
+#include "commands.h"
+#include "scene3D.h"
 #include "tables.h"
 
 namespace {
@@ -79,30 +88,84 @@ Vec point(const std::string &query)
     std::exit(2);
 }
 
-// Presses of a key (X keysym names; wheel-up and wheel-down for wheel clicks): the view
-// commands the program runs for them.
-void press(model::View &view, const std::string &key, int count)
+// X keysyms and the names the command table gives the same keys: letters are upper case there.
+const std::pair<const char *, const char *> kKeysyms[] = {
+    {"plus", "+"}, {"equal", "="}, {"minus", "-"}, {"space", "Space"}};
+
+QString commandName(const std::string &keysym)
 {
-    for (int n = 0; n < count; ++n) {
-        if (key == "plus" || key == "equal" || key == "wheel-up")
-            view.nSca = model::scaledUp(view.nSca);
-        else if (key == "minus" || key == "wheel-down")
-            view.nSca = model::scaledDown(view.nSca);
-        else if (key == "Up" || key == "Down")
-            view.xRot = model::turned(view.xRot, key == "Up" ? 1 : -1);
-        else if (key == "Left" || key == "Right")
-            view.zRot = model::turned(view.zRot, key == "Left" ? 1 : -1);
-        else if (key == "w" || key == "s")
-            view.yTra = model::moved(view.yTra, key == "w" ? 1 : -1);
-        else if (key == "a" || key == "d")
-            view.xTra = model::moved(view.xTra, key == "d" ? 1 : -1);
-        else if (key == "t" || key == "g")
-            model::lidStep(view.nAni, view.yTra, key == "t" ? 1 : -1);
-        else {
-            std::fprintf(stderr, "velkar_project: no view command for key %s\n", key.c_str());
-            std::exit(2);
-        }
+    for (const auto &known : kKeysyms)
+        if (keysym == known.first)
+            return known.second;
+    return QString::fromStdString(keysym).toUpper();
+}
+
+std::string keysym(const QString &name)
+{
+    for (const auto &known : kKeysyms)
+        if (name == known.second)
+            return known.first;
+    return (name.size() == 1 ? name.toLower() : name).toStdString();
+}
+
+} // namespace
+
+// A Scene3D that is never shown: its commands and handlers change its view, and nothing is
+// drawn.
+class ViewFollower
+{
+public:
+    model::View view() const
+    {
+        const Scene3D &s = m_scene;
+        return {s.xRot, s.yRot, s.zRot, s.xTra, s.yTra, s.zTra, s.nSca, s.nAni};
     }
+    void setView(const model::View &view) { m_scene.setView(view); }
+    void resize(int width, int height) { m_scene.resize(width, height); }
+
+    // Presses of a key (X keysym names; wheel-up and wheel-down for wheel clicks); false for
+    // a key without a command that works without a window.
+    bool press(const std::string &key, int count)
+    {
+        for (int n = 0; n < count; ++n) {
+            if (key == "wheel-up" || key == "wheel-down") {
+                const QPointF at(m_scene.width() / 2, m_scene.height() / 2);
+                QWheelEvent wheel(at, at, QPoint(), QPoint(0, key == "wheel-up" ? 120 : -120),
+                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(&m_scene, &wheel);
+                continue;
+            }
+            const KeyNames known = parseKeyNames(commandName(key));
+            if (!known.error.isEmpty() || known.keys.size() != 1)
+                return false;
+            runCommand(m_scene, *commandForChord(known.keys[0]));
+        }
+        return true;
+    }
+
+    void drag(int dx, int dy)
+    {
+        const QPoint from(m_scene.width() / 2, m_scene.height() / 2), to = from + QPoint(dx, dy);
+        QMouseEvent press(QEvent::MouseButtonPress, from, from, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, to, to, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&m_scene, &press);
+        QApplication::sendEvent(&m_scene, &move);
+    }
+
+private:
+    Scene3D m_scene;
+};
+
+namespace {
+
+// Every key --keys accepts, as X keysyms.
+void printKeys()
+{
+    for (const Command &command : commands())
+        for (const CommandKey &key : command.keys)
+            if (key.name && !command.windowOnly)
+                std::printf("%s\n", keysym(key.name).c_str());
 }
 
 [[noreturn]] void usage(const char *why)
@@ -111,12 +174,24 @@ void press(model::View &view, const std::string &key, int count)
     std::exit(2);
 }
 
+// The toolkit says what it cannot give a widget that is never shown (a GL context, on the
+// minimal platform); this tool prints only its answers.
+void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    char platform[] = "-platform";
+    char minimal[] = "minimal";
+    char *toolkitArgv[] = {argv[0], platform, minimal, nullptr};
+    int toolkitArgc = 3;
+    qInstallMessageHandler(quiet);
+    QApplication app(toolkitArgc, toolkitArgv);
+    ViewFollower follower;
     model::View view = model::kStartView;
     int width = 500, height = 500;
+    follower.resize(width, height);
     double sec = 0, min = 0, min12 = 0;
     const std::pair<const char *, GLfloat *> viewOptions[] = {
         {"--ani", &view.nAni},  {"--xrot", &view.xRot},  {"--yrot", &view.yRot},
@@ -144,20 +219,26 @@ int main(int argc, char **argv)
                 clockTarget = option.second;
         if (viewTarget) {
             *viewTarget = GLfloat(std::atof(next()));
+            follower.setView(view);
         } else if (clockTarget) {
             *clockTarget = std::atof(next());
         } else if (arg == "--size") {
             if (std::sscanf(next(), "%dx%d", &width, &height) != 2)
                 usage("--size takes WxH");
+            follower.resize(width, height);
         } else if (arg == "--press") {
             const std::string key = next();
-            press(view, key, std::atoi(next()));
+            if (!follower.press(key, std::atoi(next())))
+                usage(("no command without a window for key " + key).c_str());
+            view = follower.view();
         } else if (arg == "--drag") {
             const int dx = std::atoi(next()), dy = std::atoi(next());
-            view.xRot = model::dragged(view.xRot, view.nSca, dy, height);
-            view.zRot = model::dragged(view.zRot, view.nSca, dx, width);
+            follower.drag(dx, dy);
+            view = follower.view();
         } else if (arg == "--view") {
             printView = true;
+        } else if (arg == "--keys") {
+            printKeys();
         } else if (arg == "--bbox") {
             bbox = true;
         } else {

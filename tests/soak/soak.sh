@@ -22,12 +22,15 @@ cp "$ASSETS/nqw.bmp" "$dir/"
 start_velkar "$dir" GLIBC_TUNABLES=glibc.malloc.mmap_threshold=131072:glibc.malloc.trim_threshold=131072 ||
     { bad "velkar did not start"; finish; }
 
-# Every mapped key but Escape; antialiasing and the timed lid (up to 3 s each) less often.
+# Every key that works without a window; antialiasing and the timed lid (up to 3 s each)
+# less often.
 POOL=()
-for key in plus equal minus Up Down Left Right s w a d space t g; do
-    for ((i = 0; i < 10; ++i)); do POOL+=("$key"); done
+for key in $(view_keys); do
+    case $key in
+    q | r | f) POOL+=("$key") ;;
+    *) for ((i = 0; i < 10; ++i)); do POOL+=("$key"); done ;;
+    esac
 done
-POOL+=(q r f)
 
 rss_kb() {
     awk '/^VmRSS:/ { print $2 }' "/proc/$VPID/status" 2>/dev/null

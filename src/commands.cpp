@@ -1,0 +1,147 @@
+#include "commands.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QStringList>
+#include <algorithm>
+
+#include "scene3D.h"
+
+namespace {
+
+constexpr int kCtrl = int(Qt::ControlModifier);
+constexpr int kShift = int(Qt::ShiftModifier);
+constexpr bool kAnywhere = false;
+constexpr bool kWindow = true;
+constexpr CommandKey kNoKey = {0, nullptr};
+constexpr MenuEntry kNotInMenu = {0, 0, nullptr, nullptr};
+constexpr CardRow kCardAbove = {nullptr, nullptr}; // the row above covers it
+constexpr CardRow kNoCardRow = {nullptr, nullptr};
+
+} // namespace
+
+// A friend of Scene3D, so that the table may name its private commands.
+struct CommandTable {
+    static const std::vector<Command> rows;
+};
+
+// One row a command, in the order of the card.
+// clang-format off
+const std::vector<Command> CommandTable::rows = {
+//   member                        keys, each with its --keys name                                where      menu: group, order, text, check mark
+//   card row: input, action
+    {nullptr,                      {kNoKey, kNoKey},                                              kWindow,   kNotInMenu,
+     {QT_TRANSLATE_NOOP("Controls", "drag with the mouse"), QT_TRANSLATE_NOOP("Controls", "turn the phone")}},
+    {&Scene3D::scale_plus,         {{Qt::Key_Plus, "+"}, {Qt::Key_Equal, "="}},                   kAnywhere, kNotInMenu,
+     {QT_TRANSLATE_NOOP("Controls", "mouse wheel, + = -"), QT_TRANSLATE_NOOP("Controls", "zoom in and out")}},
+    {&Scene3D::scale_minus,        {{Qt::Key_Minus, "-"}, kNoKey},                                kAnywhere, kNotInMenu, kCardAbove},
+    {&Scene3D::rotate_up,          {{Qt::Key_Up, "Up"}, kNoKey},                                  kAnywhere, kNotInMenu,
+     {QT_TRANSLATE_NOOP("Controls", "Up Down Left Right"), QT_TRANSLATE_NOOP("Controls", "turn the phone")}},
+    {&Scene3D::rotate_down,        {{Qt::Key_Down, "Down"}, kNoKey},                              kAnywhere, kNotInMenu, kCardAbove},
+    {&Scene3D::rotate_left,        {{Qt::Key_Left, "Left"}, kNoKey},                              kAnywhere, kNotInMenu, kCardAbove},
+    {&Scene3D::rotate_right,       {{Qt::Key_Right, "Right"}, kNoKey},                            kAnywhere, kNotInMenu, kCardAbove},
+    {&Scene3D::translate_up,       {{Qt::Key_W, "W"}, kNoKey},                                    kAnywhere, kNotInMenu,
+     {QT_TRANSLATE_NOOP("Controls", "W A S D"), QT_TRANSLATE_NOOP("Controls", "move it up, left, down, right")}},
+    {&Scene3D::translate_left,     {{Qt::Key_A, "A"}, kNoKey},                                    kAnywhere, kNotInMenu, kCardAbove},
+    {&Scene3D::translate_down,     {{Qt::Key_S, "S"}, kNoKey},                                    kAnywhere, kNotInMenu, kCardAbove},
+    {&Scene3D::translate_right,    {{Qt::Key_D, "D"}, kNoKey},                                    kAnywhere, kNotInMenu, kCardAbove},
+    {&Scene3D::openroof_up,        {{Qt::Key_T, "T"}, kNoKey},                                    kAnywhere, {2, 3, QT_TRANSLATE_NOOP("ContextMenu", "Lid One Step Open"), nullptr},
+     {QT_TRANSLATE_NOOP("Controls", "T / G"), QT_TRANSLATE_NOOP("Controls", "open / close the lid by one step")}},
+    {&Scene3D::openroof_down,      {{Qt::Key_G, "G"}, kNoKey},                                    kAnywhere, {2, 4, QT_TRANSLATE_NOOP("ContextMenu", "Lid One Step Closed"), nullptr}, kCardAbove},
+    {&Scene3D::openroof_auto_up,   {{Qt::Key_R, "R"}, kNoKey},                                    kAnywhere, {2, 1, QT_TRANSLATE_NOOP("ContextMenu", "Open Lid"), nullptr},
+     {QT_TRANSLATE_NOOP("Controls", "R / F"), QT_TRANSLATE_NOOP("Controls", "open / close the lid fully (about three seconds)")}},
+    {&Scene3D::openroof_auto_down, {{Qt::Key_F, "F"}, kNoKey},                                    kAnywhere, {2, 2, QT_TRANSLATE_NOOP("ContextMenu", "Close Lid"), nullptr}, kCardAbove},
+    {&Scene3D::endisAntiAliasing,  {{Qt::Key_Q, "Q"}, kNoKey},                                    kAnywhere, {3, 1, QT_TRANSLATE_NOOP("ContextMenu", "Antialiasing"), &Scene3D::antialiased},
+     {QT_TRANSLATE_NOOP("Controls", "Q"), QT_TRANSLATE_NOOP("Controls", "antialiasing on or off")}},
+    {&Scene3D::defaultScene,       {{Qt::Key_Space, "Space"}, kNoKey},                            kAnywhere, {3, 2, QT_TRANSLATE_NOOP("ContextMenu", "Reset View"), nullptr},
+     {QT_TRANSLATE_NOOP("Controls", "Space"), QT_TRANSLATE_NOOP("Controls", "back to the start-up view")}},
+    {&Scene3D::saveScreenshot,     {{Qt::Key_F12, "F12"}, kNoKey},                                kWindow,   {1, 2, QT_TRANSLATE_NOOP("ContextMenu", "Save Screenshot"), nullptr},
+     {QT_TRANSLATE_NOOP("Controls", "F12"), QT_TRANSLATE_NOOP("Controls", "save a screenshot in your Pictures folder")}},
+    {&Scene3D::openPicture,        {{kCtrl | Qt::Key_O, "Ctrl+O"}, kNoKey},                       kWindow,   {1, 1, QT_TRANSLATE_NOOP("ContextMenu", "Open Picture…"), nullptr},
+     {QT_TRANSLATE_NOOP("Controls", "Ctrl+O"), QT_TRANSLATE_NOOP("Controls", "open a picture for the main screen")}},
+    {nullptr,                      {kNoKey, kNoKey},                                              kWindow,   kNotInMenu,
+     {QT_TRANSLATE_NOOP("Controls", "drop an image file"), QT_TRANSLATE_NOOP("Controls", "show it on the main screen")}},
+    {&Scene3D::toggleFullScreen,   {{Qt::Key_F11, "F11"}, kNoKey},                                kWindow,   {3, 3, QT_TRANSLATE_NOOP("ContextMenu", "Full Screen"), &QWidget::isFullScreen},
+     {QT_TRANSLATE_NOOP("Controls", "F11"), QT_TRANSLATE_NOOP("Controls", "full screen on or off")}},
+    {&Scene3D::toggleControls,     {{Qt::Key_F1, "F1"}, {Qt::Key_H, "H"}},                        kWindow,   {4, 1, QT_TRANSLATE_NOOP("ContextMenu", "Controls"), nullptr},
+     {QT_TRANSLATE_NOOP("Controls", "F1 / H"), QT_TRANSLATE_NOOP("Controls", "show or hide this list on the window")}},
+    {&Scene3D::showAbout,          {kNoKey, kNoKey},                                              kWindow,   {4, 2, QT_TRANSLATE_NOOP("ContextMenu", "About Velkar"), nullptr}, kNoCardRow},
+    {&Scene3D::openMenuAtCentre,   {{kShift | Qt::Key_F10, "Shift+F10"}, {Qt::Key_Menu, "Menu"}}, kWindow,   kNotInMenu,
+     {QT_TRANSLATE_NOOP("Controls", "right-click, Shift+F10, Menu"), QT_TRANSLATE_NOOP("Controls", "a menu of every command")}},
+    {&Scene3D::quit,               {{kCtrl | Qt::Key_Q, "Ctrl+Q"}, {Qt::Key_Escape, "Escape"}},   kWindow,   {5, 1, QT_TRANSLATE_NOOP("ContextMenu", "Quit"), nullptr},
+     {QT_TRANSLATE_NOOP("Controls", "Escape, Ctrl+Q"), QT_TRANSLATE_NOOP("Controls", "quit")}},
+};
+// clang-format on
+
+const std::vector<Command> &commands()
+{
+    return CommandTable::rows;
+}
+
+const Command *commandForChord(int chord)
+{
+    for (const Command &command : commands())
+        for (const CommandKey &key : command.keys)
+            if (key.chord && key.chord == chord)
+                return &command;
+    return nullptr;
+}
+
+const Command *commandForKey(const QKeyEvent *event)
+{
+    const int modifiers = int(event->modifiers()) & (kCtrl | kShift);
+    if (modifiers)
+        if (const Command *bound = commandForChord(event->key() | modifiers))
+            return bound;
+    return commandForChord(event->key());
+}
+
+void runCommand(Scene3D &scene, const Command &command)
+{
+    scene.perform(&command);
+}
+
+KeyNames parseKeyNames(const QString &text)
+{
+    KeyNames result;
+    for (const QString &name : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const CommandKey *found = nullptr;
+        const Command *owner = nullptr;
+        for (const Command &command : commands())
+            for (const CommandKey &key : command.keys)
+                if (key.name && name.compare(QLatin1String(key.name), Qt::CaseInsensitive) == 0)
+                    found = &key, owner = &command;
+        if (!found) {
+            result.error = QString("--keys: no key is called \"%1\"").arg(name);
+            return result;
+        }
+        if (owner->windowOnly) {
+            result.error = QString("--keys: %1 only works in a window").arg(name);
+            return result;
+        }
+        result.keys << found->chord;
+    }
+    return result;
+}
+
+std::vector<Control> controls()
+{
+    std::vector<Control> rows;
+    for (const Command &command : commands())
+        if (command.card.input)
+            rows.push_back({QCoreApplication::translate("Controls", command.card.input),
+                            QCoreApplication::translate("Controls", command.card.action)});
+    return rows;
+}
+
+QString controlsHelp()
+{
+    const std::vector<Control> rows = controls();
+    int width = 0;
+    for (const Control &row : rows)
+        width = std::max(width, int(row.input.size()));
+    QString text = "\n" + QCoreApplication::translate("Controls", "Controls:") + "\n";
+    for (const Control &row : rows)
+        text += "  " + row.input.leftJustified(width + 2) + row.action + "\n";
+    return text;
+}
