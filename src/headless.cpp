@@ -92,7 +92,7 @@ int writePicture(const CommandLine &line, char *program)
     }
 
     Scene3D scene;
-    scene.setPictureFile(line.picture);
+    scene.setPictureSource({PictureSource::Kind::File, line.picture});
     if (line.time.isValid()) {
         pinClock(line.time);
         scene.setTimeSources(frameTicks, pinnedClock);

@@ -22,7 +22,7 @@ int qMain(int argc, char **argv)
 
     QApplication app(argc, argv);
     Scene3D scene1(nullptr);
-    scene1.setPictureFile(line.picture);
+    scene1.setPictureSource({PictureSource::Kind::File, line.picture});
     scene1.setWindowTitle("My mobile phone: Velkar");
     scene1.resize(500, 500);
     scene1.show();

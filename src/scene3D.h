@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QPoint>
+#include <functional>
 #include <optional>
 
 #include "glwidget.h"
+#include "picturesource.h"
 #include "repaint.h"
 #include "tables.h"
 #include "view.h"
@@ -49,8 +51,14 @@ public:
     // again at once, so the next frame's hands show the new time too.
     void setTimeSources(TickSource ticks, ClockSource clock);
 
-    // The screen picture's file, read at the first frame; "nqw.bmp" unless set before.
-    void setPictureFile(const QString &fileName) { pictureFile = fileName; }
+    // Where the screen picture comes from, read at the first frame: the standard picture
+    // unless set before. The window changes it when the user opens or drops a picture.
+    void setPictureSource(const PictureSource &source) { pictureSource = source; }
+    const PictureSource &currentPictureSource() const { return pictureSource; }
+
+    // Called when the user has chosen another picture source in the window (not when it is
+    // set from outside), so that it can be remembered.
+    std::function<void(const PictureSource &)> pictureSourceChosen;
 
     // How many times the figure has been drawn; a frame draws it once, or 13 times
     // with antialiasing on.
@@ -89,7 +97,7 @@ private:
 
     GLuint texture = 0;
     bool textureTried = false; // the picture is read once, successful or not
-    QString pictureFile = "nqw.bmp";
+    PictureSource pictureSource;
 
     QPoint ptrMousePosition;
     // Where the right button went down, while it has not moved as far as a drag.
@@ -168,6 +176,7 @@ private:
 
     // Pictures and screenshots
     void showPicture(const QString &fileName);
+    void choosePictureSource(const PictureSource &source);
     void openPicture();
     void replaceTexture(const QImage &picture);
     void saveScreenshot();

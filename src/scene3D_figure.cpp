@@ -60,7 +60,7 @@ void Scene3D::bindScreenTexture()
 {
     if (!textureTried) {
         textureTried = true;
-        const QImage picture = loadScreenPicture(pictureFile);
+        const QImage picture = loadScreenPicture(pictureSource.file());
         if (!picture.isNull())
             replaceTexture(picture);
     }

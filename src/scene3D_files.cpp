@@ -9,7 +9,8 @@
 #include "screenshot.h"
 #include "texture.h"
 
-// A picture that cannot be read leaves the one shown; the loader says why.
+// A picture the user opened or dropped: shown at once, and from now on the picture source. A
+// picture that cannot be read leaves the one shown; the loader says why.
 void Scene3D::showPicture(const QString &fileName)
 {
     const QImage picture = loadScreenPicture(fileName);
@@ -19,6 +20,16 @@ void Scene3D::showPicture(const QString &fileName)
     textureTried = true;
     replaceTexture(picture);
     updateGL();
+    choosePictureSource({PictureSource::Kind::File, QFileInfo(fileName).absoluteFilePath(),
+                         pictureSource.intervalSeconds, pictureSource.shuffle});
+}
+
+// The user's choice in the window: the source changes and whoever remembers it is told.
+void Scene3D::choosePictureSource(const PictureSource &source)
+{
+    pictureSource = source;
+    if (pictureSourceChosen)
+        pictureSourceChosen(pictureSource);
 }
 
 // The first dialog starts in the Pictures folder, each later one where the last picture was
