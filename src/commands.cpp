@@ -101,6 +101,16 @@ void runCommand(Scene3D &scene, const Command &command)
     scene.perform(&command);
 }
 
+// Any command but the card's own hides the controls card, and then does what it always does.
+void Scene3D::perform(const Command *command)
+{
+    if (!command || command->run != &Scene3D::toggleControls)
+        controlsShown = false;
+    if (command && command->run)
+        (this->*command->run)();
+    updateGL();
+}
+
 KeyNames parseKeyNames(const QString &text)
 {
     KeyNames result;

@@ -2,18 +2,12 @@
 
 #include <QCoreApplication>
 #include <QMenu>
-#include <QMessageBox>
 #include <algorithm>
 
 #include "commands.h"
 #include "scene3D.h"
 
 namespace {
-
-QString translate(const char *text)
-{
-    return QCoreApplication::translate("ContextMenu", text);
-}
 
 // The commands that have an entry, in the menu's order.
 std::vector<const Command *> menuEntries()
@@ -39,7 +33,8 @@ QMenu *makeContextMenu(Scene3D *scene)
         if (group && command->menu.group != group)
             menu->addSeparator();
         group = command->menu.group;
-        QAction *action = menu->addAction(translate(command->menu.text));
+        QAction *action =
+            menu->addAction(QCoreApplication::translate("ContextMenu", command->menu.text));
         if (command->keys[0].chord) {
             action->setShortcut(QKeySequence(command->keys[0].chord));
             action->setShortcutContext(Qt::WidgetShortcut);
@@ -60,22 +55,4 @@ void Scene3D::showContextMenu(const QPoint &at)
     if (!contextMenu)
         contextMenu = makeContextMenu(this);
     contextMenu->popup(at);
-}
-
-// From the keyboard the menu opens in the middle of the window.
-void Scene3D::openMenuAtCentre()
-{
-    showContextMenu(mapToGlobal(QPoint(width() / 2, height() / 2)));
-}
-
-void Scene3D::showAbout()
-{
-    const QString text =
-        QString("<p><b>Velkar %1</b></p><p>%2</p><p>%3</p><p>%4</p>")
-            .arg(VELKAR_VERSION,
-                 translate("An interactive 3D model of a folding phone whose lid shows the "
-                           "local time."),
-                 translate("Released under the MIT licence."),
-                 translate("Copyright (c) 2026 the velkar developers"));
-    QMessageBox::about(this, translate("About Velkar"), text);
 }

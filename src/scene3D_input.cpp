@@ -2,6 +2,7 @@
 #include "scene3D.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -92,14 +93,14 @@ void Scene3D::keyPressEvent(QKeyEvent *event)
     perform(commandForKey(event));
 }
 
-// Any command but the card's own hides the controls card, and then does what it always does.
-void Scene3D::perform(const Command *command)
+// The keyboard's request for the menu (Shift+F10, the Menu key) opens it where the request
+// says; a right click opens it on release instead, when it did not become a drag.
+void Scene3D::contextMenuEvent(QContextMenuEvent *event)
 {
-    if (!command || command->run != &Scene3D::toggleControls)
-        controlsShown = false;
-    if (command && command->run)
-        (this->*command->run)();
-    updateGL();
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        showContextMenu(event->globalPos());
+    else
+        event->ignore();
 }
 
 void Scene3D::dragEnterEvent(QDragEnterEvent *event)

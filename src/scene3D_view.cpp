@@ -1,6 +1,11 @@
 // View commands: fixed steps on the view state, the antialiasing switch and the reset.
 #include "scene3D.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+
+#include "about.h"
+
 void Scene3D::scale_plus()
 {
     nSca = model::scaledUp(nSca);
@@ -67,6 +72,19 @@ void Scene3D::toggleFullScreen()
 void Scene3D::quit()
 {
     close();
+}
+
+// As the toolkit asks for a context menu from the keyboard: in the middle of the window.
+void Scene3D::openMenuAtCentre()
+{
+    const QPoint centre(width() / 2, height() / 2);
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, centre, mapToGlobal(centre));
+    QCoreApplication::sendEvent(this, &request);
+}
+
+void Scene3D::showAbout()
+{
+    showAboutBox(this);
 }
 
 void Scene3D::defaultScene()
