@@ -1,16 +1,23 @@
-// Pictures without a window: an OpenGL context of Mesa's surfaceless EGL platform, which
-// needs no display server, and a framebuffer object the widget draws its frame into.
+// The GL context that pictures without a window are drawn in: Mesa's surfaceless EGL
+// platform, which needs no display server, and a framebuffer object of the picture's size.
+// It draws the widget's frames there by calling its hooks, as a window would; headless.cpp
+// decides which frame to draw and where it goes.
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
-class OffscreenContext
+#include "glsurface.h"
+
+class GLWidget;
+
+class OffscreenContext : public GLSurface
 {
 public:
     // Makes the context and makes it current.
     OffscreenContext();
-    ~OffscreenContext();
+    ~OffscreenContext() override;
     OffscreenContext(const OffscreenContext &) = delete;
     OffscreenContext &operator=(const OffscreenContext &) = delete;
 
@@ -20,18 +27,27 @@ public:
     // The largest side of a frame here: the largest renderbuffer and viewport.
     int maxSide() const;
 
-    // Makes a framebuffer object of this size the one frames are drawn into.
-    void attach(int width, int height);
-    // The frame drawn there, top row first, as a window of that size shows it.
-    QImage read() const;
+    // Makes a framebuffer of this size the one frames are drawn into, and sets the widget
+    // up to draw there as a window's first expose would: its initializeGL and resizeGL.
+    void start(GLWidget &widget, QSize size);
+    // Draws a frame of the widget (its paintGL) and returns it, top row first, as a window
+    // of that size shows it.
+    QImage paint(GLWidget &widget);
+
+    // The context is made current when made and stays current: nothing else makes one.
+    void makeCurrent() override {}
+    bool topRowFirst() const override { return m_topRowFirst; }
+    QFunctionPointer procAddress(const char *name) const override;
 
 private:
+    void attach(QSize size);
+    QImage read() const;
+
     void *m_display = nullptr;
     void *m_context = nullptr;
     QString m_error;
     unsigned m_framebuffer = 0;
     unsigned m_renderbuffers[2] = {0, 0};
-    int m_width = 0;
-    int m_height = 0;
+    QSize m_size;
     bool m_topRowFirst = false;
 };

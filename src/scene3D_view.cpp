@@ -46,7 +46,7 @@ void Scene3D::translate_right()
 
 void Scene3D::endisAntiAliasing()
 {
-    makeCurrent(); // called from an input handler, outside any frame
+    surface().makeCurrent(); // called from an input handler, outside any frame
     if (antiAliasing)
         glDisable(GL_LINE_SMOOTH);
     else
@@ -66,7 +66,7 @@ void Scene3D::toggleFullScreen()
 
 void Scene3D::defaultScene()
 {
-    makeCurrent();
+    surface().makeCurrent();
     setView(model::kStartView); // the lid closes at once, without animation
     antiAliasing = false;
     glDisable(GL_LINE_SMOOTH);
