@@ -32,33 +32,6 @@ void GLSurface::setClearColour(const QColor &colour)
                  GLfloat(colour.alphaF()));
 }
 
-// Pixels written straight into the framebuffer, blended: no texture, matrix or shader is
-// involved, so the fixed-function state of the frame needs only saving and restoring.
-void GLSurface::drawOver(const QImage &picture)
-{
-    using WindowPos = void (*)(GLint, GLint);
-    const auto windowPos = reinterpret_cast<WindowPos>(procAddress("glWindowPos2i"));
-    if (!windowPos)
-        return;
-    // The framebuffer's first row is the frame's bottom one, unless the frame is upside down.
-    const QImage rows = (topRowFirst() ? picture : picture.mirrored())
-                            .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
-    glPushAttrib(GL_ALL_ATTRIB_BITS);
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
-    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
-    windowPos(0, 0);
-    glDrawPixels(rows.width(), rows.height(), GL_RGBA, GL_UNSIGNED_BYTE, rows.constBits());
-    glPopClientAttrib();
-    glPopAttrib();
-}
-
 bool hasExtension(const char *list, const char *name)
 {
     if (!list)
@@ -70,7 +43,7 @@ bool hasExtension(const char *list, const char *name)
     return false;
 }
 
-ClipControl findClipControl(const GLSurface &surface)
+ClipControl findClipControl(QFunctionPointer glClipControl)
 {
     GLint major = 0;
     GLint minor = 0;
@@ -80,5 +53,5 @@ ClipControl findClipControl(const GLSurface &surface)
     if (!core && !hasExtension(reinterpret_cast<const char *>(glGetString(GL_EXTENSIONS)),
                                "GL_ARB_clip_control"))
         return nullptr;
-    return reinterpret_cast<ClipControl>(surface.procAddress("glClipControl"));
+    return reinterpret_cast<ClipControl>(glClipControl);
 }

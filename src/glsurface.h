@@ -30,11 +30,6 @@ public:
 
     // A GL function of the surface's context; null when there is none.
     virtual QFunctionPointer procAddress(const char *name) const = 0;
-
-    // From within a frame: lays a picture of the frame's size in device pixels, with
-    // premultiplied alpha, over the frame. Its fully transparent pixels leave the frame as
-    // it is, and the GL state is as before afterwards.
-    void drawOver(const QImage &picture);
 };
 
 // Whether a list of extension names, separated by spaces, has this one.
@@ -46,7 +41,8 @@ bool hasExtension(const char *list, const char *name);
 // upper-left clip origin the frame is rasterized exactly as in a window, upside down in
 // the framebuffer, and is turned the right way up when shown or read.
 //
-// glClipControl of the current context, core from OpenGL 4.5 and an extension before it;
-// null where the context has neither, and the frame is then drawn the usual way up.
+// glClipControl, as the current context names it, where that context has it (core from
+// OpenGL 4.5, an extension before); null where it has not, and the frame is then drawn the
+// usual way up.
 using ClipControl = void (*)(GLenum origin, GLenum depth);
-ClipControl findClipControl(const GLSurface &surface);
+ClipControl findClipControl(QFunctionPointer glClipControl);

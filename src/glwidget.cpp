@@ -1,6 +1,58 @@
+// The toolkit adapter for each toolkit (glwidget.h), and the surface of the widget's window.
 #include "glwidget.h"
 
 #include <QOpenGLContext>
+
+// The window's context. On Qt 6 pictures are uploaded with plain GL, and with clip control
+// the frame is drawn upside down and turned afterwards (see paintEvent); Qt 5 has the
+// toolkit's own calls, as the window has always made them.
+class GLWidget::WindowSurface : public GLSurface
+{
+public:
+    explicit WindowSurface(GLWidget &widget) : m_widget(widget) {}
+
+    void makeCurrent() override { m_widget.makeCurrent(); }
+
+    // The widget's context: none before Qt 6 first shows it, nor where Qt 5 made none.
+    QFunctionPointer procAddress(const char *name) const override
+    {
+#if VELKAR_QT == 6
+        const QOpenGLContext *gl = m_widget.context();
+#else
+        const QGLContext *widgetContext = m_widget.context();
+        const QOpenGLContext *gl = widgetContext ? widgetContext->contextHandle() : nullptr;
+#endif
+        return gl ? gl->getProcAddress(name) : nullptr;
+    }
+
+#if VELKAR_QT == 6
+    bool topRowFirst() const override
+    {
+        return m_widget.m_clipControl != nullptr;
+    }
+#else
+    // Qt's default options less MipmapBindOption: the levels are built on the CPU.
+    GLuint uploadPicture(const QImage &picture) override
+    {
+        return m_widget.bindTexture(picture, GL_TEXTURE_2D, GL_RGBA,
+                                    QGLContext::LinearFilteringBindOption |
+                                        QGLContext::InvertedYBindOption);
+    }
+    // The toolkit keeps a record of the pictures it uploaded; this one leaves it.
+    void deletePicture(GLuint texture) override
+    {
+        m_widget.deleteTexture(texture);
+    }
+
+    void setClearColour(const QColor &colour) override
+    {
+        m_widget.qglClearColor(colour);
+    }
+#endif
+
+private:
+    GLWidget &m_widget;
+};
 
 #if VELKAR_QT == 6
 
@@ -9,25 +61,6 @@
 #include <QOpenGLExtraFunctions>
 #include <QOpenGLFramebufferObject>
 #include <QSurfaceFormat>
-
-// Pictures are uploaded with plain GL. With clip control the frame is drawn upside down and
-// turned afterwards (see paintEvent).
-class GLWidget::WindowSurface : public GLSurface
-{
-public:
-    explicit WindowSurface(GLWidget &widget) : m_widget(widget) {}
-
-    void makeCurrent() override { m_widget.makeCurrent(); }
-    bool topRowFirst() const override { return m_widget.m_clipControl != nullptr; }
-    QFunctionPointer procAddress(const char *name) const override
-    {
-        const QOpenGLContext *gl = m_widget.context(); // made when first shown
-        return gl ? gl->getProcAddress(name) : nullptr;
-    }
-
-private:
-    GLWidget &m_widget;
-};
 
 GLWidget::GLWidget(QWidget *parent)
     : QOpenGLWidget(parent),
@@ -78,7 +111,7 @@ void GLWidget::paintEvent(QPaintEvent *event)
     if (isValid() && !m_resolved) {
         m_resolved = true;
         makeCurrent();
-        m_clipControl = findClipControl(*m_window);
+        m_clipControl = findClipControl(context()->getProcAddress("glClipControl"));
     }
     if (!isValid()) {
         QOpenGLWidget::paintEvent(event);
@@ -155,37 +188,6 @@ QImage GLWidget::grabFrame()
 }
 
 #else
-
-// The toolkit's own calls, as the window has always made them.
-class GLWidget::WindowSurface : public GLSurface
-{
-public:
-    explicit WindowSurface(GLWidget &widget) : m_widget(widget) {}
-
-    void makeCurrent() override { m_widget.makeCurrent(); }
-
-    // Qt's default options less MipmapBindOption: the levels are built on the CPU.
-    GLuint uploadPicture(const QImage &picture) override
-    {
-        return m_widget.bindTexture(picture, GL_TEXTURE_2D, GL_RGBA,
-                                    QGLContext::LinearFilteringBindOption |
-                                        QGLContext::InvertedYBindOption);
-    }
-    // The toolkit keeps a record of the pictures it uploaded; this one leaves it.
-    void deletePicture(GLuint texture) override { m_widget.deleteTexture(texture); }
-
-    void setClearColour(const QColor &colour) override { m_widget.qglClearColor(colour); }
-
-    QFunctionPointer procAddress(const char *name) const override
-    {
-        const QGLContext *gl = m_widget.context();
-        const QOpenGLContext *handle = gl ? gl->contextHandle() : nullptr; // none if invalid
-        return handle ? handle->getProcAddress(name) : nullptr;
-    }
-
-private:
-    GLWidget &m_widget;
-};
 
 GLWidget::GLWidget(QWidget *parent)
     : QGLWidget(parent),

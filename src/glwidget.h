@@ -7,8 +7,8 @@
 // the size in device pixels and Qt 6 in logical ones; the projection depends only on the
 // proportions, and on Qt 6 the widget sets the device-pixel viewport before every paintGL.
 //
-// The widget draws in its window's context unless offscreen.cpp draws it in one of its
-// own: whatever differs between the two, the widget asks of surface().
+// The widget draws in its window's context, or in offscreen.cpp's without a window:
+// whatever differs between the two, the widget asks of surface().
 #pragma once
 
 #include <memory>
@@ -40,12 +40,16 @@ public:
     QImage grabFrame();
 
 protected:
-    // Where the frames are drawn. A widget that is never shown draws nothing by itself
-    // (updateGL() and repaint() paint only a mapped widget), so there its hooks are called
-    // only by whoever made the surface.
+    // Where the frames are drawn: the window's context, unless drawIn() gave another. A
+    // widget that is never shown draws nothing by itself (updateGL() and repaint() paint
+    // only a mapped widget), so there its hooks are called only by its owner.
     GLSurface &surface() const
     {
         return *m_surface;
+    }
+    void drawIn(GLSurface &surface)
+    {
+        m_surface = &surface;
     }
 
 #if VELKAR_QT == 6
@@ -53,13 +57,6 @@ protected:
 #endif
 
 private:
-    // Draws the widget's frames without a window: gives it that surface, calls its hooks.
-    friend class OffscreenContext;
-    void drawIn(GLSurface &surface)
-    {
-        m_surface = &surface;
-    }
-
     class WindowSurface;
     std::unique_ptr<WindowSurface> m_window;
     GLSurface *m_surface;

@@ -1,6 +1,6 @@
 // velkar --output, the run of one frame without a window: the application, the widget with
-// its clocks pinned and its keys pressed, and the file the frame is written to. The EGL
-// context the frame is drawn in, and the calls of the widget's hooks, are offscreen.cpp's.
+// its clocks pinned and its keys pressed, the frame drawn and the file it is written to.
+// The EGL context the frame is drawn in is offscreen.cpp's.
 #include "headless.h"
 
 #include <QApplication>
@@ -96,9 +96,11 @@ int writePicture(const CommandLine &line, char *program)
     scene.setPictureFile(line.picture);
     scene.setTimeSources(frameTicks(), clockFor(line.time));
     scene.resize(line.size);
-    gl.start(scene, line.size);
+    gl.attach(line.size);
+    scene.startIn(gl, line.size);
     pressKeys(scene, line.keys);
-    const QImage frame = gl.paint(scene);
+    scene.drawFrame();
+    const QImage frame = gl.read();
 
     const QString why = writeOutputFile(frame, line.output);
     if (!why.isEmpty()) {

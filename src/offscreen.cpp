@@ -73,20 +73,6 @@ QFunctionPointer OffscreenContext::procAddress(const char *name) const
     return eglGetProcAddress(name);
 }
 
-void OffscreenContext::start(GLWidget &widget, QSize size)
-{
-    attach(size);
-    widget.drawIn(*this);
-    widget.initializeGL();
-    widget.resizeGL(size.width(), size.height());
-}
-
-QImage OffscreenContext::paint(GLWidget &widget)
-{
-    widget.paintGL();
-    return read();
-}
-
 void OffscreenContext::attach(QSize size)
 {
     m_size = size;
@@ -107,7 +93,7 @@ void OffscreenContext::attach(QSize size)
 
     // Rasterized as in a window where the GL allows (see findClipControl): the rows are
     // then stored top row first, as a QImage has them, and otherwise turned over when read.
-    const ClipControl clipControl = findClipControl(*this);
+    const ClipControl clipControl = findClipControl(eglGetProcAddress("glClipControl"));
     m_topRowFirst = clipControl != nullptr;
     if (clipControl)
         clipControl(GL_UPPER_LEFT, GL_NEGATIVE_ONE_TO_ONE);

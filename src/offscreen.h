@@ -1,7 +1,6 @@
 // The GL context that pictures without a window are drawn in: Mesa's surfaceless EGL
 // platform, which needs no display server, and a framebuffer object of the picture's size.
-// It draws the widget's frames there by calling its hooks, as a window would; headless.cpp
-// decides which frame to draw and where it goes.
+// It knows nothing of the widget or of the frame drawn: headless.cpp runs that.
 #pragma once
 
 #include <QImage>
@@ -9,8 +8,6 @@
 #include <QString>
 
 #include "glsurface.h"
-
-class GLWidget;
 
 class OffscreenContext : public GLSurface
 {
@@ -27,12 +24,10 @@ public:
     // The largest side of a frame here: the largest renderbuffer and viewport.
     int maxSide() const;
 
-    // Makes a framebuffer of this size the one frames are drawn into, and sets the widget
-    // up to draw there as a window's first expose would: its initializeGL and resizeGL.
-    void start(GLWidget &widget, QSize size);
-    // Draws a frame of the widget (its paintGL) and returns it, top row first, as a window
-    // of that size shows it.
-    QImage paint(GLWidget &widget);
+    // Makes a framebuffer object of this size the one frames are drawn into.
+    void attach(QSize size);
+    // The frame drawn there, top row first, as a window of that size shows it.
+    QImage read() const;
 
     // The context is made current when made and stays current: nothing else makes one.
     void makeCurrent() override {}
@@ -40,9 +35,6 @@ public:
     QFunctionPointer procAddress(const char *name) const override;
 
 private:
-    void attach(QSize size);
-    QImage read() const;
-
     void *m_display = nullptr;
     void *m_context = nullptr;
     QString m_error;

@@ -28,6 +28,12 @@ public:
     explicit Scene3D(QWidget *parent = nullptr);
     ~Scene3D() override;
 
+    // Pictures without a window: from here on the widget draws in that surface, set up for
+    // frames of this size as a window's first expose would; each drawFrame() then draws a
+    // frame there.
+    void startIn(GLSurface &surface, QSize size);
+    void drawFrame();
+
     // Elapsed milliseconds on a monotonic clock; drives the timed lid animations and
     // measures how long the repaint timer has waited.
     using TickSource = std::function<long long()>;

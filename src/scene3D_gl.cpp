@@ -52,6 +52,18 @@ void Scene3D::initializeGL()
     glEnableClientState(GL_COLOR_ARRAY);
 }
 
+void Scene3D::startIn(GLSurface &surface, QSize size)
+{
+    drawIn(surface);
+    initializeGL();
+    resizeGL(size.width(), size.height());
+}
+
+void Scene3D::drawFrame()
+{
+    paintGL();
+}
+
 void Scene3D::resizeGL(int nWidth, int nHeight)
 {
     // A zero side (a collapsed window) would divide by zero; treat it as one pixel.
@@ -158,10 +170,35 @@ void Scene3D::endFrame()
     glDisable(GL_BLEND);
 }
 
+// Pixels written straight into the framebuffer, blended: no texture, matrix or shader is
+// involved, so the fixed-function state of the frame needs only saving and restoring. The
+// card's fully transparent pixels leave the frame as it is.
 void Scene3D::drawControlsCard()
 {
-    if (controlsShown)
-        surface().drawOver(controlsCard(size(), devicePixelRatioF()));
+    if (!controlsShown)
+        return;
+    using WindowPos = void (*)(GLint, GLint);
+    const auto windowPos = reinterpret_cast<WindowPos>(surface().procAddress("glWindowPos2i"));
+    if (!windowPos)
+        return;
+    // The framebuffer's first row is the frame's bottom one, unless the frame is upside down.
+    const QImage card = controlsCard(size(), devicePixelRatioF());
+    const QImage rows = (surface().topRowFirst() ? card : card.mirrored())
+                            .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    windowPos(0, 0);
+    glDrawPixels(rows.width(), rows.height(), GL_RGBA, GL_UNSIGNED_BYTE, rows.constBits());
+    glPopClientAttrib();
+    glPopAttrib();
 }
 
 void Scene3D::stopOnGlError()

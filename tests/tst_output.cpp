@@ -261,11 +261,14 @@ void tst_Output::controlsCardLiesOverTheFrameTheRightWayUp()
     const model::ClockReading now = {{30, 8, 58, 10}, 0, 0};
     scene.setTimeSources([] { return 0LL; }, [now] { return now; });
     scene.resize(size);
-    gl.start(scene, size);
-    const QImage plain = gl.paint(scene);
+    gl.attach(size);
+    scene.startIn(gl, size);
+    scene.drawFrame();
+    const QImage plain = gl.read();
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
     QCoreApplication::sendEvent(&scene, &f1);
-    const QImage shown = gl.paint(scene);
+    scene.drawFrame();
+    const QImage shown = gl.read();
 
     const QImage card =
         controlsCard(size, 1.0).convertToFormat(QImage::Format_ARGB32_Premultiplied);
