@@ -12,7 +12,7 @@ namespace {
 class EmptyGLWidget : public GLWidget
 {
 protected:
-    void initializeGL() override { setClearColour(Qt::white); }
+    void initializeGL() override { surface().setClearColour(Qt::white); }
     void paintGL() override { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
 };
 

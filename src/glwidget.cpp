@@ -1,51 +1,71 @@
+// The toolkit adapter for each toolkit (glwidget.h), and the surface of the widget's window.
 #include "glwidget.h"
 
 #include <QOpenGLContext>
 
-namespace {
-
-// What QGLContext::bindTexture made of a picture: one with an alpha channel becomes
-// non-premultiplied ARGB, any other opaque RGB; then RGBA bytes, bottom row first.
-GLuint uploadTexels(const QImage &picture)
+// The window's context. On Qt 6 pictures are uploaded with plain GL, and with clip control
+// the frame is drawn upside down and turned afterwards (see paintEvent); Qt 5 has the
+// toolkit's own calls, as the window has always made them.
+class GLWidget::WindowSurface : public GLSurface
 {
-    const QImage texels = picture
-                              .convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                                         : QImage::Format_RGB32)
-                              .convertToFormat(QImage::Format_RGBA8888)
-                              .mirrored();
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, texels.width(), texels.height(), 0, GL_RGBA,
-                 GL_UNSIGNED_BYTE, texels.constBits());
-    return texture;
-}
+public:
+    explicit WindowSurface(GLWidget &widget) : m_widget(widget) {}
 
-} // namespace
+    void makeCurrent() override { m_widget.makeCurrent(); }
 
-void GLWidget::detachFromWindow()
-{
-    m_detached = true;
-}
+    // The widget's context: none before Qt 6 first shows it, nor where Qt 5 made none.
+    QFunctionPointer procAddress(const char *name) const override
+    {
+#if VELKAR_QT == 6
+        const QOpenGLContext *gl = m_widget.context();
+#else
+        const QGLContext *widgetContext = m_widget.context();
+        const QOpenGLContext *gl = widgetContext ? widgetContext->contextHandle() : nullptr;
+#endif
+        return gl ? gl->getProcAddress(name) : nullptr;
+    }
 
-void GLWidget::makeCurrent()
-{
-    if (!m_detached)
-        GLWidgetBase::makeCurrent();
-}
+#if VELKAR_QT == 6
+    bool topRowFirst() const override
+    {
+        return m_widget.m_clipControl != nullptr;
+    }
+#else
+    // Qt's default options less MipmapBindOption: the levels are built on the CPU.
+    GLuint uploadPicture(const QImage &picture) override
+    {
+        return m_widget.bindTexture(picture, GL_TEXTURE_2D, GL_RGBA,
+                                    QGLContext::LinearFilteringBindOption |
+                                        QGLContext::InvertedYBindOption);
+    }
+    // The toolkit keeps a record of the pictures it uploaded; this one leaves it.
+    void deletePicture(GLuint texture) override
+    {
+        m_widget.deleteTexture(texture);
+    }
+
+    void setClearColour(const QColor &colour) override
+    {
+        m_widget.qglClearColor(colour);
+    }
+#endif
+
+private:
+    GLWidget &m_widget;
+};
 
 #if VELKAR_QT == 6
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QOpenGLContext>
 #include <QOpenGLExtraFunctions>
 #include <QOpenGLFramebufferObject>
 #include <QSurfaceFormat>
 
-GLWidget::GLWidget(QWidget *parent) : QOpenGLWidget(parent)
+GLWidget::GLWidget(QWidget *parent)
+    : QOpenGLWidget(parent),
+      m_window(std::make_unique<WindowSurface>(*this)),
+      m_surface(m_window.get())
 {
     // The figure is drawn with fixed-function GL, which a core profile does not have.
     QSurfaceFormat format = QSurfaceFormat::defaultFormat();
@@ -73,8 +93,6 @@ GLWidget::~GLWidget()
 // more when the posted request arrives.)
 void GLWidget::updateGL()
 {
-    if (m_detached)
-        return;
     const unsigned long long painted = m_paints;
     repaint();
     if (m_paints == painted) {
@@ -83,22 +101,17 @@ void GLWidget::updateGL()
     }
 }
 
-// Mesa rasterizes a window the other way up from a framebuffer object (a window's rows run
-// top down), and the two round differently where an outline meets a face: drawn straight
-// into the widget's framebuffer object, a few pixels of a view differed from the Qt 5
-// window's. With the upper-left clip origin the frame is rasterized exactly as in a
-// window, upside down; flipFrame() then turns it the right way up. Without clip control
-// (OpenGL before 4.5) the frame is drawn straight.
+// The widget's frame is drawn into a framebuffer object. Where the GL has clip control it
+// is rasterized as in a window, upside down (see findClipControl), and flipFrame() then
+// turns it the right way up. The clip origin goes back to the usual one for Qt, which
+// composes the window in the same context.
 void GLWidget::paintEvent(QPaintEvent *event)
 {
     ++m_paints;
     if (isValid() && !m_resolved) {
         m_resolved = true;
         makeCurrent();
-        const QOpenGLContext *gl = context();
-        if (gl->format().version() >= qMakePair(4, 5) || gl->hasExtension("GL_ARB_clip_control"))
-            m_clipControl =
-                reinterpret_cast<PFNGLCLIPCONTROLPROC>(gl->getProcAddress("glClipControl"));
+        m_clipControl = findClipControl(context()->getProcAddress("glClipControl"));
     }
     if (!isValid()) {
         QOpenGLWidget::paintEvent(event);
@@ -174,39 +187,16 @@ QImage GLWidget::grabFrame()
     return frame.mirrored();
 }
 
-GLuint GLWidget::uploadPicture(const QImage &picture)
-{
-    return uploadTexels(picture);
-}
-
-void GLWidget::deletePicture(GLuint texture)
-{
-    glDeleteTextures(1, &texture);
-}
-
-// With clip control the frame is drawn upside down and turned afterwards (see paintEvent).
-bool GLWidget::frameUpsideDown() const
-{
-    return m_clipControl != nullptr;
-}
-
-void GLWidget::setClearColour(const QColor &colour)
-{
-    glClearColor(GLfloat(colour.redF()), GLfloat(colour.greenF()), GLfloat(colour.blueF()),
-                 GLfloat(colour.alphaF()));
-}
-
 #else
 
-GLWidget::GLWidget(QWidget *parent) : QGLWidget(parent) {}
+GLWidget::GLWidget(QWidget *parent)
+    : QGLWidget(parent),
+      m_window(std::make_unique<WindowSurface>(*this)),
+      m_surface(m_window.get())
+{
+}
 
 GLWidget::~GLWidget() = default;
-
-void GLWidget::updateGL()
-{
-    if (!m_detached)
-        QGLWidget::updateGL();
-}
 
 // After a swap the back buffer's contents are undefined, so the frame is read before it.
 QImage GLWidget::grabFrame()
@@ -219,63 +209,4 @@ QImage GLWidget::grabFrame()
     return frame;
 }
 
-GLuint GLWidget::uploadPicture(const QImage &picture)
-{
-    if (m_detached)
-        return uploadTexels(picture);
-    // Qt's default options less MipmapBindOption: the levels are built on the CPU.
-    return bindTexture(picture, GL_TEXTURE_2D, GL_RGBA,
-                       QGLContext::LinearFilteringBindOption | QGLContext::InvertedYBindOption);
-}
-
-void GLWidget::deletePicture(GLuint texture)
-{
-    if (m_detached)
-        glDeleteTextures(1, &texture);
-    else
-        deleteTexture(texture);
-}
-
-void GLWidget::setClearColour(const QColor &colour)
-{
-    if (m_detached)
-        glClearColor(GLfloat(colour.redF()), GLfloat(colour.greenF()), GLfloat(colour.blueF()),
-                     GLfloat(colour.alphaF()));
-    else
-        qglClearColor(colour);
-}
-
-bool GLWidget::frameUpsideDown() const
-{
-    return false;
-}
-
 #endif
-
-// Pixels written straight into the framebuffer, blended: no texture, matrix or shader is
-// involved, so the fixed-function state of the frame needs only saving and restoring.
-void GLWidget::drawOver(const QImage &picture)
-{
-    using WindowPos = void (*)(GLint, GLint);
-    const auto windowPos = reinterpret_cast<WindowPos>(
-        QOpenGLContext::currentContext()->getProcAddress("glWindowPos2i"));
-    if (!windowPos)
-        return;
-    // The framebuffer's first row is the window's bottom one, unless the frame is upside down.
-    const QImage rows = (frameUpsideDown() ? picture : picture.mirrored())
-                            .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
-    glPushAttrib(GL_ALL_ATTRIB_BITS);
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
-    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
-    windowPos(0, 0);
-    glDrawPixels(rows.width(), rows.height(), GL_RGBA, GL_UNSIGNED_BYTE, rows.constBits());
-    glPopClientAttrib();
-    glPopAttrib();
-}

@@ -6,14 +6,17 @@
 // resizeGL, paintGL, and updateGL() to paint now. On a scaled display Qt 5 hands resizeGL
 // the size in device pixels and Qt 6 in logical ones; the projection depends only on the
 // proportions, and on Qt 6 the widget sets the device-pixel viewport before every paintGL.
+//
+// The widget draws in its window's context, or in offscreen.cpp's without a window:
+// whatever differs between the two, the widget asks of surface().
 #pragma once
 
-#include <QColor>
-#include <QImage>
+#include <memory>
+
+#include "glsurface.h"
 
 #if VELKAR_QT == 6
 #include <QOpenGLWidget>
-#include <memory>
 class QOpenGLFramebufferObject;
 using GLWidgetBase = QOpenGLWidget;
 #else
@@ -31,50 +34,39 @@ public:
     // Paints a frame and shows it before returning, as QGLWidget's updateGL() does, so a
     // loop that renders its own frames shows every one of them.
     void updateGL();
-#else
-    void updateGL() override; // draws nothing while detached
 #endif
 
     // Draws a frame, shows it and returns it as shown, in device pixels.
     QImage grabFrame();
 
-    // For pictures made without a window: from here on the widget draws into whatever GL
-    // context and framebuffer are current, when its owner calls its hooks. makeCurrent()
-    // leaves that context alone, updateGL() draws nothing, and pictures are uploaded with
-    // plain GL.
-    void detachFromWindow();
-
-    // Hides the toolkit's: a detached widget has no context of its own to make current.
-    void makeCurrent();
-
 protected:
-    // Makes the picture a GL_TEXTURE_2D with linear filtering, leaves it bound and returns
-    // its name. Its texels are the picture's colours as eight-bit RGBA, not premultiplied,
-    // bottom row first; there are no mipmaps. Needs the context current.
-    GLuint uploadPicture(const QImage &picture);
-    void deletePicture(GLuint texture);
-
-    void setClearColour(const QColor &colour);
-
-    // From within paintGL: lays a picture of the window's size in device pixels, with
-    // premultiplied alpha, over the frame. Its fully transparent pixels leave the frame as it
-    // is, and the GL state is as before afterwards.
-    void drawOver(const QImage &picture);
+    // Where the frames are drawn: the window's context, unless drawIn() gave another. A
+    // widget that is never shown draws nothing by itself (updateGL() and repaint() paint
+    // only a mapped widget), so there its hooks are called only by its owner.
+    GLSurface &surface() const
+    {
+        return *m_surface;
+    }
+    void drawIn(GLSurface &surface)
+    {
+        m_surface = &surface;
+    }
 
 #if VELKAR_QT == 6
     void paintEvent(QPaintEvent *event) override;
 #endif
 
 private:
-    bool frameUpsideDown() const;
-    bool m_detached = false;
+    class WindowSurface;
+    std::unique_ptr<WindowSurface> m_window;
+    GLSurface *m_surface;
 #if VELKAR_QT == 6
     void flipFrame();
     void composeUnfiltered();
 
     unsigned long long m_paints = 0;
     bool m_resolved = false;
-    PFNGLCLIPCONTROLPROC m_clipControl = nullptr;
+    ClipControl m_clipControl = nullptr;
     std::unique_ptr<QOpenGLFramebufferObject> m_flipped;
 #endif
 };

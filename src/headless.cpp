@@ -1,3 +1,6 @@
+// velkar --output, the run of one frame without a window: the application, the widget with
+// its clocks pinned and its keys pressed, the frame drawn and the file it is written to.
+// The EGL context the frame is drawn in is offscreen.cpp's.
 #include "headless.h"
 
 #include <QApplication>
@@ -14,29 +17,26 @@ namespace {
 // The lid animations take the time once a frame; here each reading is the next frame of
 // a window that draws 50 frames a second, so R and F run to their end without waiting,
 // and as a window that fast would.
-long long frameTicks()
+Scene3D::TickSource frameTicks()
 {
-    static long long now = 0;
-    return now += 20;
+    return [now = 0LL]() mutable { return now += 20; };
 }
 
-QtMessageHandler defaultHandler = nullptr;
-
-model::ClockReading pinnedReading;
-
-model::ClockReading pinnedClock()
+// The clocks show --time, or else the time now.
+Scene3D::ClockSource clockFor(const QTime &time)
 {
-    return pinnedReading;
-}
-
-void pinClock(const QTime &time)
-{
+    if (!time.isValid())
+        return model::readClock;
     std::tm local{};
     local.tm_hour = time.hour();
     local.tm_min = time.minute();
     local.tm_sec = time.second();
-    pinnedReading = {model::clockFields(local), time.msecsSinceStartOfDay() / 1000, 0};
+    const model::ClockReading pinned = {model::clockFields(local),
+                                        time.msecsSinceStartOfDay() / 1000, 0};
+    return [pinned] { return pinned; };
 }
+
+QtMessageHandler defaultHandler = nullptr;
 
 // Lines the toolkit writes that say nothing about this picture. The GL widget asks the
 // platform for a GL context of its own, and the minimal platform, which has none to give,
@@ -93,17 +93,12 @@ int writePicture(const CommandLine &line, char *program)
 
     Scene3D scene;
     scene.setPictureSource({PictureSource::Kind::File, line.picture});
-    if (line.time.isValid()) {
-        pinClock(line.time);
-        scene.setTimeSources(frameTicks, pinnedClock);
-    } else {
-        scene.setTimeSources(frameTicks, model::readClock);
-    }
+    scene.setTimeSources(frameTicks(), clockFor(line.time));
     scene.resize(line.size);
-    gl.attach(line.size.width(), line.size.height());
-    scene.startDetached(line.size.width(), line.size.height());
+    gl.attach(line.size);
+    scene.startIn(gl, line.size);
     pressKeys(scene, line.keys);
-    scene.paintDetached();
+    scene.drawFrame();
     const QImage frame = gl.read();
 
     const QString why = writeOutputFile(frame, line.output);

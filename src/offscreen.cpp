@@ -6,34 +6,8 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 #include <algorithm>
-#include <cstring>
 
-namespace {
-
-bool hasExtension(const char *list, const char *name)
-{
-    if (!list)
-        return false;
-    const size_t length = std::strlen(name);
-    for (const char *at = std::strstr(list, name); at; at = std::strstr(at + length, name))
-        if ((at == list || at[-1] == ' ') && (at[length] == ' ' || at[length] == '\0'))
-            return true;
-    return false;
-}
-
-// Core from OpenGL 4.5, an extension before it.
-bool hasClipControl()
-{
-    GLint major = 0;
-    GLint minor = 0;
-    glGetIntegerv(GL_MAJOR_VERSION, &major);
-    glGetIntegerv(GL_MINOR_VERSION, &minor);
-    return major > 4 || (major == 4 && minor >= 5) ||
-           hasExtension(reinterpret_cast<const char *>(glGetString(GL_EXTENSIONS)),
-                        "GL_ARB_clip_control");
-}
-
-} // namespace
+#include "glwidget.h"
 
 OffscreenContext::OffscreenContext()
 {
@@ -94,10 +68,16 @@ int OffscreenContext::maxSide() const
     return std::min({renderbuffer, viewport[0], viewport[1]});
 }
 
-void OffscreenContext::attach(int width, int height)
+QFunctionPointer OffscreenContext::procAddress(const char *name) const
 {
-    m_width = width;
-    m_height = height;
+    return eglGetProcAddress(name);
+}
+
+void OffscreenContext::attach(QSize size)
+{
+    m_size = size;
+    const int width = size.width();
+    const int height = size.height();
     // Colour, depth and stencil as a window's.
     glGenRenderbuffers(2, m_renderbuffers);
     glBindRenderbuffer(GL_RENDERBUFFER, m_renderbuffers[0]);
@@ -111,20 +91,18 @@ void OffscreenContext::attach(int width, int height)
     glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
                               m_renderbuffers[1]);
 
-    // Mesa rasterizes a window the other way up from a framebuffer object (a window's rows
-    // run top down), and the two round differently where an outline meets a face. With
-    // the upper-left clip origin the frame is rasterized exactly as in a window, and its
-    // rows are stored top row first, as a QImage has them. Without clip control the frame
-    // is drawn the usual way up and turned over when read.
-    m_topRowFirst = hasClipControl();
-    if (m_topRowFirst)
-        glClipControl(GL_UPPER_LEFT, GL_NEGATIVE_ONE_TO_ONE);
+    // Rasterized as in a window where the GL allows (see findClipControl): the rows are
+    // then stored top row first, as a QImage has them, and otherwise turned over when read.
+    const ClipControl clipControl = findClipControl(eglGetProcAddress("glClipControl"));
+    m_topRowFirst = clipControl != nullptr;
+    if (clipControl)
+        clipControl(GL_UPPER_LEFT, GL_NEGATIVE_ONE_TO_ONE);
 }
 
 QImage OffscreenContext::read() const
 {
-    QImage frame(m_width, m_height, QImage::Format_RGB32);
+    QImage frame(m_size, QImage::Format_RGB32);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(0, 0, m_width, m_height, GL_BGRA, GL_UNSIGNED_BYTE, frame.bits());
+    glReadPixels(0, 0, m_size.width(), m_size.height(), GL_BGRA, GL_UNSIGNED_BYTE, frame.bits());
     return m_topRowFirst ? frame : frame.mirrored();
 }

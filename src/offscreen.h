@@ -1,16 +1,20 @@
-// Pictures without a window: an OpenGL context of Mesa's surfaceless EGL platform, which
-// needs no display server, and a framebuffer object the widget draws its frame into.
+// The GL context that pictures without a window are drawn in: Mesa's surfaceless EGL
+// platform, which needs no display server, and a framebuffer object of the picture's size.
+// It knows nothing of the widget or of the frame drawn: headless.cpp runs that.
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
-class OffscreenContext
+#include "glsurface.h"
+
+class OffscreenContext : public GLSurface
 {
 public:
     // Makes the context and makes it current.
     OffscreenContext();
-    ~OffscreenContext();
+    ~OffscreenContext() override;
     OffscreenContext(const OffscreenContext &) = delete;
     OffscreenContext &operator=(const OffscreenContext &) = delete;
 
@@ -21,9 +25,14 @@ public:
     int maxSide() const;
 
     // Makes a framebuffer object of this size the one frames are drawn into.
-    void attach(int width, int height);
+    void attach(QSize size);
     // The frame drawn there, top row first, as a window of that size shows it.
     QImage read() const;
+
+    // The context is made current when made and stays current: nothing else makes one.
+    void makeCurrent() override {}
+    bool topRowFirst() const override { return m_topRowFirst; }
+    QFunctionPointer procAddress(const char *name) const override;
 
 private:
     void *m_display = nullptr;
@@ -31,7 +40,6 @@ private:
     QString m_error;
     unsigned m_framebuffer = 0;
     unsigned m_renderbuffers[2] = {0, 0};
-    int m_width = 0;
-    int m_height = 0;
+    QSize m_size;
     bool m_topRowFirst = false;
 };

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "picturedialog.h"
 
@@ -52,15 +53,15 @@ Scene3D::Scene3D(QWidget *parent)
 Scene3D::~Scene3D()
 {
     if (texture) {
-        makeCurrent();
-        deletePicture(texture);
+        surface().makeCurrent();
+        surface().deletePicture(texture);
     }
 }
 
 void Scene3D::setTimeSources(TickSource ticks, ClockSource clock)
 {
-    tick = ticks;
-    clockSource = clock;
+    tick = std::move(ticks);
+    clockSource = std::move(clock);
     lastReading = clockSource();
     setClockFields(lastReading.fields);
 }

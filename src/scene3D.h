@@ -34,19 +34,19 @@ public:
     explicit Scene3D(QWidget *parent = nullptr);
     ~Scene3D() override;
 
-    // Pictures without a window: sets the widget up for frames of this size in the GL
-    // context and framebuffer that are current, as a window's first expose would; then
-    // each paintDetached() draws a frame there.
-    void startDetached(int width, int height);
-    void paintDetached();
+    // Pictures without a window: from here on the widget draws in that surface, set up for
+    // frames of this size as a window's first expose would; each drawFrame() then draws a
+    // frame there.
+    void startIn(GLSurface &surface, QSize size);
+    void drawFrame();
 
     // Elapsed milliseconds on a monotonic clock; drives the timed lid animations and
     // measures how long the repaint timer has waited.
-    using TickSource = long long (*)();
+    using TickSource = std::function<long long()>;
     // The local wall time; read by every clock pass and by the repaint timer.
-    using ClockSource = model::ClockReading (*)();
+    using ClockSource = std::function<model::ClockReading()>;
     // Asks for a picture file, starting in a folder; gives nothing when cancelled.
-    using PictureChooser = QString (*)(QWidget *parent, const QString &folder);
+    using PictureChooser = std::function<QString(QWidget *parent, const QString &folder)>;
 
     // Where the lid animations and the clocks take their time from; the clocks are read
     // again at once, so the next frame's hands show the new time too.
@@ -167,6 +167,16 @@ private:
     void draw7(GLubyte pos, int arr);
     void draw8(GLubyte pos, int arr);
     void draw9(GLubyte pos, int arr);
+
+    // The frame's steps, in paintGL's order
+    void clearOpaque();
+    void loadView();
+    void lightFigure();
+    void drawJitteredFigures();
+    void drawOverlay();
+    void endFrame();
+    void drawControlsCard();
+    void stopOnGlError();
 
     // Figure
     void drawFigure();

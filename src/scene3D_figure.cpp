@@ -71,9 +71,9 @@ void Scene3D::bindScreenTexture()
 void Scene3D::replaceTexture(const QImage &picture)
 {
     if (texture)
-        deletePicture(texture);
+        surface().deletePicture(texture);
     // Level 0 only: the smaller levels are built on the CPU.
-    texture = uploadPicture(picture);
+    texture = surface().uploadPicture(picture);
     buildMipmaps();
 }
 

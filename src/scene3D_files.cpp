@@ -16,7 +16,7 @@ void Scene3D::showPicture(const QString &fileName)
     const QImage picture = loadScreenPicture(fileName);
     if (picture.isNull())
         return;
-    makeCurrent();
+    surface().makeCurrent();
     textureTried = true;
     replaceTexture(picture);
     updateGL();

@@ -36,7 +36,7 @@ void setOverlayTint(GLfloat blue, GLfloat alpha)
 
 void Scene3D::initializeGL()
 {
-    setClearColour(Qt::white);
+    surface().setClearColour(Qt::white);
     glEnable(GL_POINT_SMOOTH);
     glEnable(GL_DEPTH_TEST);
     glShadeModel(GL_FLAT);
@@ -52,14 +52,14 @@ void Scene3D::initializeGL()
     glEnableClientState(GL_COLOR_ARRAY);
 }
 
-void Scene3D::startDetached(int width, int height)
+void Scene3D::startIn(GLSurface &surface, QSize size)
 {
-    detachFromWindow();
+    drawIn(surface);
     initializeGL();
-    resizeGL(width, height);
+    resizeGL(size.width(), size.height());
 }
 
-void Scene3D::paintDetached()
+void Scene3D::drawFrame()
 {
     paintGL();
 }
@@ -84,14 +84,32 @@ void Scene3D::resizeGL(int nWidth, int nHeight)
     glViewport(0, 0, w, h);
 }
 
+// Each step leaves the GL state the next one expects.
 void Scene3D::paintGL()
 {
-    // The clear leaves the window opaque, and nothing after it may write alpha: a compositor
-    // would show the desktop through the translucent overlay and the smoothed edges.
+    clearOpaque();
+    loadView();
+    getVertexArray();
+    lightFigure();
+    drawFigure();
+    drawJitteredFigures();
+    drawOverlay();
+    endFrame();
+    drawControlsCard();
+    stopOnGlError();
+}
+
+// The clear leaves the window opaque, and nothing after it may write alpha: a compositor
+// would show the desktop through the translucent overlay and the smoothed edges.
+void Scene3D::clearOpaque()
+{
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+}
 
+void Scene3D::loadView()
+{
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glScalef(nSca, nSca, nSca);
@@ -99,9 +117,10 @@ void Scene3D::paintGL()
     glRotatef(xRot, 1.0f, 0.0f, 0.0f);
     glRotatef(yRot, 0.0f, 1.0f, 0.0f);
     glRotatef(zRot, 0.0f, 0.0f, 1.0f);
+}
 
-    getVertexArray();
-
+void Scene3D::lightFigure()
+{
     glEnable(GL_LIGHT2);
     glEnable(GL_LIGHT1);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -114,40 +133,79 @@ void Scene3D::paintGL()
     glEnable(GL_LIGHTING);
     glEnable(GL_NORMALIZE);
     glEnable(GL_MULTISAMPLE);
+}
 
-    drawFigure();
-
-    if (makean && antiAliasing) {
-        for (const auto &offset : model::kJitterOffsets) {
-            glPushMatrix();
-            glTranslatef(GLfloat(offset[0] / model::kJitterDivisor),
-                         GLfloat(offset[1] / model::kJitterDivisor),
-                         GLfloat(offset[2] / model::kJitterDivisor));
-            drawFigure();
-            makean = false;
-            glPopMatrix();
-        }
-        makean = true;
+// Antialiasing: the figure again at each small offset, blended over the first drawing.
+void Scene3D::drawJitteredFigures()
+{
+    if (!makean || !antiAliasing)
+        return;
+    for (const auto &offset : model::kJitterOffsets) {
+        glPushMatrix();
+        glTranslatef(GLfloat(offset[0] / model::kJitterDivisor),
+                     GLfloat(offset[1] / model::kJitterDivisor),
+                     GLfloat(offset[2] / model::kJitterDivisor));
+        drawFigure();
+        makean = false;
+        glPopMatrix();
     }
+    makean = true;
+}
 
+void Scene3D::drawOverlay()
+{
     glDisable(GL_LIGHTING);
     glDisable(GL_MULTISAMPLE);
 
     setOverlayTint(0.5f, 0.2f);
     glDrawElements(GL_QUADS, model::kArray4mDrawn, GL_UNSIGNED_BYTE, Array4m);
     setOverlayTint(0.0f, 1.0f);
+}
 
+void Scene3D::endFrame()
+{
     glBindTexture(GL_TEXTURE_2D, texture);
     glDisable(GL_LIGHT2);
     glDisable(GL_LIGHT1);
     glDisable(GL_BLEND);
+}
 
-    if (controlsShown)
-        drawOver(controlsCard(size(), devicePixelRatioF()));
+// Pixels written straight into the framebuffer, blended: no texture, matrix or shader is
+// involved, so the fixed-function state of the frame needs only saving and restoring. The
+// card's fully transparent pixels leave the frame as it is.
+void Scene3D::drawControlsCard()
+{
+    if (!controlsShown)
+        return;
+    using WindowPos = void (*)(GLint, GLint);
+    const auto windowPos = reinterpret_cast<WindowPos>(surface().procAddress("glWindowPos2i"));
+    if (!windowPos)
+        return;
+    // The framebuffer's first row is the frame's bottom one, unless the frame is upside down.
+    const QImage card = controlsCard(size(), devicePixelRatioF());
+    const QImage rows = (surface().topRowFirst() ? card : card.mirrored())
+                            .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    windowPos(0, 0);
+    glDrawPixels(rows.width(), rows.height(), GL_RGBA, GL_UNSIGNED_BYTE, rows.constBits());
+    glPopClientAttrib();
+    glPopAttrib();
+}
 
-    if (checkGlErrors) {
-        const GLenum error = glGetError();
-        if (error != GL_NO_ERROR)
-            qFatal("velkar: GL error 0x%04x after a frame", error);
-    }
+void Scene3D::stopOnGlError()
+{
+    if (!checkGlErrors)
+        return;
+    const GLenum error = glGetError();
+    if (error != GL_NO_ERROR)
+        qFatal("velkar: GL error 0x%04x after a frame", error);
 }

@@ -51,7 +51,7 @@ void Scene3D::translate_right()
 
 void Scene3D::endisAntiAliasing()
 {
-    makeCurrent(); // called from an input handler, outside any frame
+    surface().makeCurrent(); // called from an input handler, outside any frame
     if (antiAliasing)
         glDisable(GL_LINE_SMOOTH);
     else
@@ -89,7 +89,7 @@ void Scene3D::showAbout()
 
 void Scene3D::defaultScene()
 {
-    makeCurrent();
+    surface().makeCurrent();
     setView(model::kStartView); // the lid closes at once, without animation
     antiAliasing = false;
     glDisable(GL_LINE_SMOOTH);

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The bench's arithmetic on logs written by hand, the answers worked out on paper: a slip
-here would print wrong figures that still look like figures."""
+here would print wrong figures that still look like figures. And what scripts/compare-gl-calls
+leaves out of a GL dump: too much, and it would call two different streams the same."""
 import importlib.machinery
 import importlib.util
 import json
@@ -12,6 +13,12 @@ ROOT = os.path.dirname(os.path.dirname(os.path.realpath(__file__)))
 loader = importlib.machinery.SourceFileLoader("bench", os.path.join(ROOT, "scripts", "bench"))
 bench = importlib.util.module_from_spec(importlib.util.spec_from_loader("bench", loader))
 loader.exec_module(bench)
+
+loader = importlib.machinery.SourceFileLoader(
+    "compare_gl_calls", os.path.join(ROOT, "scripts", "compare-gl-calls"))
+compare_gl_calls = importlib.util.module_from_spec(
+    importlib.util.spec_from_loader("compare_gl_calls", loader))
+loader.exec_module(compare_gl_calls)
 
 S = 1_000_000_000  # ns
 
@@ -107,6 +114,33 @@ class PerFrameWork(unittest.TestCase):
                          ({"program": 0.5, "toolkit": 2.0, "gl": 4.5},
                           ["program-allocation-site count=2 Scene3D::paintGL"]))
         self.assertEqual(bench.allocations_per_frame(log("steady aa=on"), 4), (None, []))
+
+
+class GlCallComparison(unittest.TestCase):
+    DUMP = """// process.name = "/x/scene_bench"
+glXMakeCurrent(dpy = 0x55d8, drawable = 2097158, ctx = 0x55d8ab) = True
+glBindTexture(target = GL_TEXTURE_2D, texture = 1)
+glXSwapBuffers(dpy = 0x55d8, drawable = 2097158)
+
+glClear(mask = GL_COLOR_BUFFER_BIT)
+glXSwapBuffers(dpy = 0x55d8, drawable = 2097158)
+glDeleteTextures(n = 1, textures = &1)
+"""
+
+    def test_only_addresses_and_drawables_may_differ(self):
+        base = compare_gl_calls.normalized(self.DUMP)
+        same = self.DUMP.replace("0x55d8", "0x7f00").replace("2097158", "4194310")
+        self.assertEqual(compare_gl_calls.normalized(same), base)
+        for change in (("texture = 1", "texture = 2"), ("COLOR_BUFFER_BIT", "DEPTH_BUFFER_BIT"),
+                       ("glClear(", "glClearColor(red = 1)\nglClear(")):
+            with self.subTest(change=change):
+                self.assertNotEqual(compare_gl_calls.normalized(self.DUMP.replace(*change)),
+                                    base)
+
+    def test_a_frame_ends_with_its_swap(self):
+        frames = compare_gl_calls.frames(compare_gl_calls.normalized(self.DUMP))
+        self.assertEqual([len(f) for f in frames], [3, 2])
+        self.assertTrue(frames[1][0].startswith("glClear("))
 
 
 class Judging(unittest.TestCase):

@@ -43,25 +43,26 @@ void countWarnings(QtMsgType type, const QMessageLogContext &context, const QStr
 
 // A clock pinned at 10:08:3x; the second is set by each test. Its wall time, in ns since
 // the epoch, stands still unless a test makes each reading advance it.
-model::ClockFields pinned = {30, 8, 10 * 5 + 8 / 12, 10};
 constexpr long long kSecond = 1000000000LL;
 constexpr long long kPinnedEpoch = 1796637000LL; // whole seconds
-long long pinnedNs = kPinnedEpoch * kSecond;
-long long pinnedStepNs = 0;
-model::ClockReading pinnedClock()
-{
-    const long long t = pinnedNs;
-    pinnedNs += pinnedStepNs;
-    return {pinned, t / kSecond, long(t % kSecond)};
-}
+struct PinnedClock {
+    model::ClockFields fields = {30, 8, 10 * 5 + 8 / 12, 10};
+    long long ns = kPinnedEpoch * kSecond;
+    long long stepNs = 0;
+    model::ClockReading read()
+    {
+        const long long t = ns;
+        ns += stepNs;
+        return {fields, t / kSecond, long(t % kSecond)};
+    }
+};
 
 // A tick source that advances by a fixed step at every reading.
-long long fakeNow = 0;
-long long fakeStep = 16;
-long long fakeTick()
-{
-    return fakeNow += fakeStep;
-}
+struct FakeTicks {
+    long long now = 0;
+    long long step = 16;
+    long long read() { return now += step; }
+};
 
 bool near(QRgb a, QRgb b, int tolerance = 8)
 {
@@ -147,14 +148,17 @@ QRect inked(const QImage &image)
     return box;
 }
 
-// The Open Picture dialog, replaced: it answers with chosenFile and notes where it started.
-QString chosenFile;
-QStringList offeredFolders;
-QString choosePictureFake(QWidget *, const QString &folder)
-{
-    offeredFolders << folder;
-    return chosenFile;
-}
+// The Open Picture dialog, replaced: it answers with the file chosen and notes where it
+// started.
+struct FakeChooser {
+    QString chosen;
+    QStringList offered;
+    QString choose(const QString &folder)
+    {
+        offered << folder;
+        return chosen;
+    }
+};
 
 void wheel(QWidget &w, int delta, int horizontal = 0)
 {
@@ -193,13 +197,30 @@ class tst_Scene3D : public QObject
     QString assets;
     QTemporaryDir home; // the tests' screenshots go to its Pictures, not the user's
 
+    // What the widgets under test take their time and pictures from; reset for each test.
+    PinnedClock pinned;
+    FakeTicks ticks;
+    FakeChooser chooser;
+    Scene3D::ClockSource pinnedClock()
+    {
+        return [this] { return pinned.read(); };
+    }
+    Scene3D::TickSource fakeTicks()
+    {
+        return [this] { return ticks.read(); };
+    }
+    Scene3D::PictureChooser fakeChooser()
+    {
+        return [this](QWidget *, const QString &folder) { return chooser.choose(folder); };
+    }
+
     // A shown widget at the start view, its repaint timer stopped so that frames happen
     // only when a test asks for them, and its clock pinned.
     std::unique_ptr<Scene3D> makeScene(int width = 500, int height = 500)
     {
         auto w = std::make_unique<Scene3D>();
-        w->clockSource = pinnedClock;
-        w->setClockFields(pinned);
+        w->clockSource = pinnedClock();
+        w->setClockFields(pinned.fields);
         w->resize(width, height);
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get()))
@@ -303,13 +324,9 @@ void tst_Scene3D::init()
 {
     QVERIFY(QDir::setCurrent(assets));
     warnings.clear();
-    fakeNow = 0;
-    fakeStep = 16;
-    pinned = {30, 8, 10 * 5 + 8 / 12, 10};
-    pinnedNs = kPinnedEpoch * kSecond;
-    pinnedStepNs = 0;
-    chosenFile.clear();
-    offeredFolders.clear();
+    pinned = {};
+    ticks = {};
+    chooser = {};
 }
 
 void tst_Scene3D::startsAtTheStartView()
@@ -328,7 +345,7 @@ void tst_Scene3D::startsAtTheStartView()
     QVERIFY(timers.first()->isActive());
 
     // The repaint timer alone keeps drawing.
-    w.clockSource = pinnedClock;
+    w.clockSource = pinnedClock();
     w.resize(500, 500);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -536,10 +553,10 @@ void tst_Scene3D::lidAnimationsFollowTheTicks()
 {
     auto w = makeScene();
     QVERIFY(w);
-    w->tick = fakeTick;
+    w->tick = fakeTicks();
 
     // Each frame reads the clock once; the first two readings make the start.
-    fakeStep = 20;
+    ticks.step = 20;
     auto before = w->figureDrawings();
     w->openroof_auto_up();
     const auto opening = w->figureDrawings() - before;
@@ -559,7 +576,7 @@ void tst_Scene3D::lidAnimationsFollowTheTicks()
 
     // Closing a closed lid renders 0.001, then -0.001 clamped to 0 without a shift.
     const GLfloat closedYTra = w->yTra;
-    fakeStep = 1;
+    ticks.step = 1;
     before = w->figureDrawings();
     w->openroof_auto_down();
     QCOMPARE(w->figureDrawings() - before, 2ull);
@@ -567,7 +584,7 @@ void tst_Scene3D::lidAnimationsFollowTheTicks()
     QCOMPARE(w->yTra, GLfloat(closedYTra + 0.0005));
 
     // Frames 0.7 s apart: the last reading within the three seconds is 2.8, yet R ends open.
-    fakeStep = 700;
+    ticks.step = 700;
     before = w->figureDrawings();
     w->openroof_auto_up();
     QCOMPARE(w->nAni, 3.0f);
@@ -773,7 +790,7 @@ void tst_Scene3D::digitsAreDrawnStrokeByStroke()
     for (auto time : {model::ClockFields{9, 5, 0, 13}, model::ClockFields{47, 36, 0, 20},
                       model::ClockFields{0, 0, 0, 0}, model::ClockFields{59, 59, 0, 23},
                       model::ClockFields{22, 41, 0, 8}}) {
-        pinned = time;
+        pinned.fields = time;
         const QImage image = frame(*w);
         const int digits[6] = {time.hou / 10, time.hou % 10, time.min / 10,
                                time.min % 10, time.sec / 10, time.sec % 10};
@@ -813,7 +830,7 @@ void tst_Scene3D::colonDotsBlinkWithTheSeconds()
     QVERIFY(w);
     w->nSca = 1.0f;
     for (int second : {30, 31, 0, 59}) {
-        pinned.sec = second;
+        pinned.fields.sec = second;
         const QImage image = frame(*w);
         for (int v : {57, 58, 71, 72}) {
             const QRgb c = darkestAround(image, windowPoint(*w, v));
@@ -887,7 +904,7 @@ void tst_Scene3D::clockTimerAimsJustPastEachSecond()
     QTimer *timer = w->findChild<QTimer *>();
     // Fired in a new second, the timer draws one frame and aims from that frame's reading.
     w->timerArm = {kPinnedEpoch, 0, 0};
-    pinnedNs = (kPinnedEpoch + 1) * kSecond + nanos;
+    pinned.ns = (kPinnedEpoch + 1) * kSecond + nanos;
     const auto before = w->figureDrawings();
     w->repaintTimerFired();
     QCOMPARE(w->figureDrawings(), before + 1);
@@ -903,12 +920,12 @@ void tst_Scene3D::clockTimerNeverRepaintsEarly()
     auto w = makeScene();
     QVERIFY(w);
     QTimer *timer = w->findChild<QTimer *>();
-    w->tick = fakeTick;
-    fakeStep = 0;
+    w->tick = fakeTicks();
+    ticks.step = 0;
     // Fires the timer at a wall time and a monotonic time; gives the frames it drew.
     const auto fire = [&](long long second, long nanos, long long tick) {
-        pinnedNs = second * kSecond + nanos;
-        fakeNow = tick;
+        pinned.ns = second * kSecond + nanos;
+        ticks.now = tick;
         const auto before = w->figureDrawings();
         w->repaintTimerFired();
         return timer->isActive() ? w->figureDrawings() - before : 99;
@@ -926,7 +943,7 @@ void tst_Scene3D::clockTimerNeverRepaintsEarly()
     QCOMPARE(timer->interval(), 1000);
 
     // A key repaint between two ticks draws its frame and leaves the timer as it was.
-    pinnedNs = (s + 1) * kSecond + 600000000;
+    pinned.ns = (s + 1) * kSecond + 600000000;
     const auto before = w->figureDrawings();
     QTest::keyClick(w.get(), Qt::Key_Up);
     QCOMPARE(w->figureDrawings(), before + 1);
@@ -945,10 +962,10 @@ void tst_Scene3D::clockTimerNeverRepaintsEarly()
     QCOMPARE(fire(s - 3600, 0, 3051), 1ull);
 
     // The frame's own reading aims the timer: here it reads 4 ms after the timer's.
-    pinnedStepNs = 4000000;
+    pinned.stepNs = 4000000;
     QCOMPARE(fire(s - 3599, 0, 4100), 1ull);
     QCOMPARE(timer->interval(), 997);
-    pinnedStepNs = 0;
+    pinned.stepNs = 0;
 
     // A hidden window draws nothing, and the timer keeps going.
     w->hide();
@@ -1081,7 +1098,7 @@ void tst_Scene3D::pictureTexelsAreItsColoursBottomRowFirst()
                 want.insert(want.end(),
                             {uchar(qRed(c)), uchar(qGreen(c)), uchar(qBlue(c)), uchar(qAlpha(c))});
             }
-        const GLuint texture = w->uploadPicture(picture);
+        const GLuint texture = w->surface().uploadPicture(picture);
         GLint bound = 0, size[2] = {};
         glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
         QVERIFY(texture != 0 && GLuint(bound) == texture);
@@ -1091,7 +1108,7 @@ void tst_Scene3D::pictureTexelsAreItsColoursBottomRowFirst()
         std::vector<uchar> texels(want.size());
         glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
         QVERIFY2(texels == want, qPrintable(QString("picture format %1").arg(picture.format())));
-        w->deletePicture(texture);
+        w->surface().deletePicture(texture);
         QVERIFY(!glIsTexture(texture));
     }
     QCOMPARE(glGetError(), GLenum(GL_NO_ERROR));
@@ -1270,9 +1287,9 @@ void tst_Scene3D::droppedPicturesReplaceTheScreenPicture()
     QVERIFY(!magentaShown());
     QVERIFY(w->texture != 0);
     // The dialog's choice goes to the same loader as a drop; a cancelled one changes nothing.
-    w->pictureChooser = choosePictureFake;
+    w->pictureChooser = fakeChooser();
     const auto give = [&](const QString &file) {
-        chosenFile = file;
+        chooser.chosen = file;
         if (!opened)
             return dropFile(*w, file);
         QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
@@ -1296,7 +1313,7 @@ void tst_Scene3D::droppedPicturesReplaceTheScreenPicture()
     if (opened) { // the first dialog starts in Pictures, each next where the last was chosen
         give(QString());
         const QString pictures = home.filePath("Pictures");
-        QCOMPARE(offeredFolders, QStringList({pictures, pictures, dir.path(), dir.path()}));
+        QCOMPARE(chooser.offered, QStringList({pictures, pictures, dir.path(), dir.path()}));
         return;
     }
 
@@ -1419,10 +1436,10 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
     for (bool byMenu : {true, false}) {
         auto w = makeScene();
         QVERIFY(w);
-        w->pictureChooser = choosePictureFake;
-        w->tick = fakeTick;
-        fakeNow = 0;
-        fakeStep = 20;
+        w->pictureChooser = fakeChooser();
+        w->tick = fakeTicks();
+        ticks.now = 0;
+        ticks.step = 20;
         w->nAni = entry == "Close Lid" ? 3.0f : entry == "Lid One Step Closed" ? 0.3f : 0.0f;
         w->zRot = entry == "Reset View" ? 30 : 0;
         if (opener)
@@ -1449,7 +1466,7 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
         const auto frames = w->figureDrawings() - before;
         const int runs = byMenu ? 1 : 2;
         const QMap<QString, bool> done = {
-            {"Open Picture…", offeredFolders.size() == runs},
+            {"Open Picture…", chooser.offered.size() == runs},
             {"Save Screenshot", QDir(home.filePath("Pictures")).count() == uint(2 + runs)},
             {"Open Lid", frames == 151}, // 150 of the animation, then the key's own
             {"Close Lid", w->nAni == 0.0f && frames == 152},
