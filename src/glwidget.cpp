@@ -279,3 +279,14 @@ void GLWidget::drawOver(const QImage &picture)
     glPopClientAttrib();
     glPopAttrib();
 }
+
+#include <QLibraryInfo>
+
+QString qtTranslationsFolder()
+{
+#if VELKAR_QT == 6
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+    return QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+}

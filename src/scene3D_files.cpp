@@ -1,5 +1,6 @@
 // The files the window reads and writes besides its start-up picture: dropped pictures and
 // screenshots.
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -18,6 +19,7 @@ void Scene3D::showPicture(const QString &fileName)
     makeCurrent();
     textureTried = true;
     replaceTexture(picture);
+    shownPicture = QFileInfo(fileName).fileName();
     updateGL();
 }
 
@@ -40,10 +42,13 @@ void Scene3D::saveScreenshot()
     const QImage frame = grabFrame();
     const SavedFrame saved = saveFrame(frame, screenshotFolder(), QDateTime::currentDateTime());
     if (!saved.error.isEmpty()) {
-        qWarning("velkar: screenshot not saved: %s: %s", qUtf8Printable(saved.path),
-                 qUtf8Printable(saved.error));
+        const QString line =
+            QCoreApplication::translate("Screenshot", "screenshot not saved: %1: %2")
+                .arg(saved.path, saved.error);
+        qWarning("velkar: %s", qUtf8Printable(line));
         return;
     }
-    std::printf("velkar: saved %s\n", qUtf8Printable(saved.path));
+    const QString line = QCoreApplication::translate("Screenshot", "saved %1").arg(saved.path);
+    std::printf("velkar: %s\n", qUtf8Printable(line));
     std::fflush(stdout);
 }

@@ -57,6 +57,7 @@ void Scene3D::endisAntiAliasing()
 void Scene3D::toggleControls()
 {
     controlsShown = !controlsShown;
+    describeForAccessibility();
 }
 
 void Scene3D::toggleFullScreen()
