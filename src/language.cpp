@@ -1,15 +1,12 @@
 #include "language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTranslator>
 
 #include "glwidget.h"
 
 namespace {
-
-// The order a user's preference is matched in: a region of its own first (pt_BR), then
-// the language alone.
-constexpr const char *kShipped[] = {"de", "es", "fr", "it", "ja", "pl", "pt_BR", "zh_CN"};
 
 QTranslator *ownTranslator()
 {
@@ -40,23 +37,29 @@ QString shippedFor(QString preference)
 
 // The translations are compiled into a library that nothing else references, so their
 // resource is registered by hand, once.
-static void registerTranslations()
+static void registerResource()
 {
     Q_INIT_RESOURCE(velkar_translations);
 }
 
+static void registerTranslations()
+{
+    static const bool registered = (registerResource(), true);
+    Q_UNUSED(registered);
+}
+
 QStringList shippedLanguages()
 {
+    registerTranslations();
     QStringList languages;
-    for (const char *language : kShipped)
-        languages << language;
+    for (const QString &file : QDir(":/translations").entryList({"velkar_*.qm"}))
+        languages << file.mid(7).chopped(3);
     return languages;
 }
 
 QString installTranslations(const QLocale &locale)
 {
-    static const bool registered = (registerTranslations(), true);
-    Q_UNUSED(registered);
+    registerTranslations();
     QCoreApplication::removeTranslator(ownTranslator());
     QCoreApplication::removeTranslator(qtTranslator());
     QString chosen;

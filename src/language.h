@@ -6,7 +6,8 @@
 #include <QString>
 #include <QStringList>
 
-// The languages velkar ships besides English, as the translation files name them.
+// The languages velkar ships besides English, as the translation files name them ("de",
+// "pt_BR"): translations/CMakeLists.txt lists them.
 QStringList shippedLanguages();
 
 // Takes the first of the locale's languages (QLocale::system() follows LANGUAGE, LC_ALL,

@@ -1,6 +1,7 @@
 // velkar --output without a window or display: the command line judged before anything
 // starts, the output file written whole or not at all, and one picture drawn in-process.
 #include <QImageReader>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -8,6 +9,7 @@
 
 #include "commandline.h"
 #include "headless.h"
+#include "language.h"
 #include "outputfile.h"
 
 namespace {
@@ -35,6 +37,41 @@ QStringList entries(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
+// The messages of a translation file that a user would not see translated: unfinished or
+// empty, or with other placeholders than the source ("context: source" each).
+QStringList untranslated(const QString &tsFile)
+{
+    QFile file(tsFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return {"cannot read " + tsFile};
+    const QRegularExpression placeholder("%\\d");
+    const auto placeholders = [&](const QString &text) {
+        QStringList found;
+        for (auto match = placeholder.globalMatch(text); match.hasNext();)
+            found << match.next().captured();
+        found.sort();
+        return found;
+    };
+    QStringList faults;
+    QString context, source;
+    QXmlStreamReader ts(&file);
+    while (!ts.atEnd()) {
+        if (ts.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (ts.name() == QLatin1String("name"))
+            context = ts.readElementText();
+        else if (ts.name() == QLatin1String("source"))
+            source = ts.readElementText();
+        else if (ts.name() == QLatin1String("translation")) {
+            const bool unfinished = !ts.attributes().value("type").isEmpty();
+            const QString text = ts.readElementText();
+            if (unfinished || text.isEmpty() || placeholders(text) != placeholders(source))
+                faults << context + ": " + source;
+        }
+    }
+    return ts.hasError() ? QStringList{tsFile + ": " + ts.errorString()} : faults;
+}
+
 } // namespace
 
 class tst_Output : public QObject
@@ -53,6 +90,10 @@ private slots:
     void namesChooseTheFormat();
     void antialiasIsTheKeyQ();
     void lidAnimationsEndAtTheirFinalState();
+    void everyMarkedStringIsTranslated_data();
+    void everyMarkedStringIsTranslated();
+    void terminalLinesSpeakTheUsersLanguage_data();
+    void terminalLinesSpeakTheUsersLanguage();
 
 private:
     QImage draw(const QString &options);
@@ -238,6 +279,105 @@ void tst_Output::lidAnimationsEndAtTheirFinalState()
     const int closed = drawnHeight(draw(""));
     QVERIFY2(drawnHeight(draw("--keys R")) > closed * 3 / 2, "R should open the lid");
     QVERIFY(qAbs(drawnHeight(draw("--keys \"R F\"")) - closed) <= 1);
+}
+
+void tst_Output::everyMarkedStringIsTranslated_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("newSource"); // code marked since, that nobody translated
+    QTest::addColumn<QStringList>("faults");
+    for (const QString &language : shippedLanguages())
+        QTest::newRow(qPrintable(language)) << language << QByteArray() << QStringList();
+    QTest::newRow("a string marked since")
+        << "de" << QByteArray("const char *s = QT_TRANSLATE_NOOP(\"Menu\", \"Copy\");\n")
+        << QStringList{"Menu: Copy"};
+}
+
+// The sources are read again, as `update_translations` reads them, into a copy of each
+// language's file: a string marked in them comes in unfinished until someone translates it.
+void tst_Output::everyMarkedStringIsTranslated()
+{
+    QFETCH(QString, language);
+    QFETCH(QByteArray, newSource);
+    QFETCH(QStringList, faults);
+    QTemporaryDir dir;
+    const QString ts = dir.filePath("velkar_" + language + ".ts");
+    QVERIFY(QFile::copy(VELKAR_SOURCE_DIR "/translations/velkar_" + language + ".ts", ts));
+    QVERIFY(QFile::setPermissions(ts, QFile::ReadOwner | QFile::WriteOwner));
+    QStringList sources = {VELKAR_SOURCE_DIR "/src"};
+    if (!newSource.isEmpty()) {
+        QFile code(dir.filePath("new.cpp"));
+        QVERIFY(code.open(QIODevice::WriteOnly) && code.write(newSource) == newSource.size());
+        sources << code.fileName();
+    }
+    QProcess lupdate;
+    lupdate.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    lupdate.start(VELKAR_LUPDATE, QStringList{"-silent", "-no-obsolete", "-locations", "none"} +
+                                      sources + QStringList{"-ts", ts});
+    QVERIFY(lupdate.waitForFinished(60000));
+    QCOMPARE(lupdate.exitCode(), 0);
+    QCOMPARE(untranslated(ts), faults);
+}
+
+void tst_Output::terminalLinesSpeakTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("error"); // of --size big
+    QTest::addColumn<QString>("file");  // --output's value in --help
+    QTest::newRow("en") << "en"
+                        << "--size: \"big\" is not a size (N or WxH, 1 to 8192 pixels a side)"
+                        << "FILE";
+    QTest::newRow("de") << "de"
+                        << "--size: „big“ ist keine Größe (N oder WxH, 1 bis 8192 Pixel je Seite)"
+                        << "DATEI";
+    QTest::newRow("es") << "es"
+                        << "--size: «big» no es un tamaño (N o WxH, de 1 a 8192 píxeles por lado)"
+                        << "ARCHIVO";
+    QTest::newRow("fr")
+        << "fr"
+        << "--size : « big » n'est pas une taille (N ou WxH, de 1 à 8192 pixels de côté)"
+        << "FICHIER";
+    QTest::newRow("it")
+        << "it"
+        << "--size: «big» non è una dimensione (N o WxH, da 1 a 8192 pixel per lato)"
+        << "FILE";
+    QTest::newRow("ja")
+        << "ja"
+        << "--size: 「big」はサイズではありません (N または WxH、1 辺 1 から 8192 ピクセル)"
+        << "ファイル";
+    QTest::newRow("pl")
+        << "pl"
+        << "--size: „big” to nie jest rozmiar (N lub WxH, od 1 do 8192 pikseli na bok)"
+        << "PLIK";
+    QTest::newRow("pt_BR")
+        << "pt_BR"
+        << "--size: “big” não é um tamanho (N ou WxH, de 1 a 8192 pixels por lado)"
+        << "ARQUIVO";
+    QTest::newRow("zh_CN") << "zh_CN"
+                           << "--size：“big”不是有效的尺寸（N 或 WxH，每边 1 到 8192 像素）"
+                           << "文件";
+}
+
+// Usage errors and --help in the user's language, Qt's own words in them too, while every
+// name a script types stays as it is: options and key names.
+void tst_Output::terminalLinesSpeakTheUsersLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, error);
+    QFETCH(QString, file);
+    int argc = 1;
+    char name[] = "velkar";
+    char *argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    installTranslations(QLocale(language));
+    QCOMPARE(parse("--output a.png --size big").error, error);
+    QCOMPARE(parse("--frobnicate").error != "Unknown option 'frobnicate'.", language != "en");
+    const QString help = helpText();
+    QVERIFY2(help.contains("--output <" + file + ">") && help.contains("Up Down Left Right"),
+             qPrintable(help));
+    const CommandLine keys = parse("--output a.png --keys \"r Space Up + W\"");
+    QVERIFY2(keys.error.isEmpty(), qPrintable(keys.error));
+    QCOMPARE(keys.keys.size(), 5);
 }
 
 QTEST_APPLESS_MAIN(tst_Output)

@@ -1,5 +1,6 @@
 // The real widget under a display: keys, mouse and wheel through QTest, the frame read
 // back from the framebuffer.
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -23,7 +24,10 @@
 #include <unistd.h>
 #include <vector>
 
+#include "contextmenu.h"
+#include "controls.h"
 #include "controlscard.h"
+#include "language.h"
 #include "picturedialog.h"
 #include "projection.h"
 #include "scene3D.h"
@@ -184,6 +188,13 @@ QString dropFile(QWidget &w, const QString &path)
     return dropOn(w, &data);
 }
 
+// The language of one test; English again after it, as the other tests expect.
+struct Speaking {
+    const QString chosen;
+    explicit Speaking(const QString &language) : chosen(installTranslations(QLocale(language))) {}
+    ~Speaking() { installTranslations(QLocale(QLocale::English)); }
+};
+
 } // namespace
 
 class tst_Scene3D : public QObject
@@ -279,6 +290,11 @@ private slots:
     void controlsCardLeavesNoTrace();
     void menuEntriesDoWhatTheirKeysDo_data();
     void menuEntriesDoWhatTheirKeysDo();
+    void speaksTheUsersLanguage_data();
+    void speaksTheUsersLanguage();
+    void accessibleDescriptionSaysWhatIsShown_data();
+    void accessibleDescriptionSaysWhatIsShown();
+    void accessibleDescriptionFollowsTheWindow();
 };
 
 void tst_Scene3D::initTestCase()
@@ -1468,6 +1484,158 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
         if (!key)
             break;
     }
+}
+
+void tst_Scene3D::speaksTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("quit");     // the menu's entry
+    QTest::addColumn<QString>("firstRow"); // the card's
+    QTest::addColumn<QString>("missing");  // why a picture was not read
+    QTest::newRow("en") << "en"
+                        << "Quit"
+                        << "drag with the mouse"
+                        << "no such file";
+    QTest::newRow("de") << "de"
+                        << "Beenden"
+                        << "mit der Maus ziehen"
+                        << "Datei nicht gefunden";
+    QTest::newRow("es") << "es"
+                        << "Salir"
+                        << "arrastrar con el ratón"
+                        << "no existe el archivo";
+    QTest::newRow("fr") << "fr"
+                        << "Quitter"
+                        << "glisser avec la souris"
+                        << "fichier introuvable";
+    QTest::newRow("it") << "it"
+                        << "Esci"
+                        << "trascina con il mouse"
+                        << "file inesistente";
+    QTest::newRow("ja") << "ja"
+                        << "終了"
+                        << "マウスでドラッグ"
+                        << "ファイルがありません";
+    QTest::newRow("pl") << "pl"
+                        << "Zakończ"
+                        << "przeciągnij myszą"
+                        << "nie ma takiego pliku";
+    QTest::newRow("pt_BR") << "pt_BR"
+                           << "Sair"
+                           << "arrastar com o mouse"
+                           << "arquivo inexistente";
+    QTest::newRow("zh_CN") << "zh_CN"
+                           << "退出"
+                           << "用鼠标拖动"
+                           << "没有该文件";
+}
+
+// The menu, the card and the warnings in the language asked for, with Qt's own words (the
+// dialogs' buttons) in the same; the card still fits a 500x500 window whole and legible.
+void tst_Scene3D::speaksTheUsersLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, quit);
+    QFETCH(QString, firstRow);
+    QFETCH(QString, missing);
+    const Speaking speaking(language);
+    QCOMPARE(speaking.chosen, language == "en" ? QString() : language);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel") != "Cancel", language != "en");
+    auto w = makeScene();
+    QVERIFY(w);
+    std::unique_ptr<QMenu> menu(makeContextMenu(w.get()));
+    QStringList quits;
+    for (QAction *action : menu->actions())
+        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_Q))
+            quits << action->text();
+    QCOMPARE(quits, QStringList{quit});
+    QCOMPARE(controls().front().input, firstRow);
+    warnings.clear();
+    QVERIFY(loadScreenPicture("no such picture.png").isNull());
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings[0].startsWith("velkar: ") && warnings[0].contains("no such picture.png") &&
+                 warnings[0].endsWith(missing),
+             qPrintable(warnings[0]));
+
+    const QRect card = inked(controlsCard(QSize(500, 500), 1));
+    const QRect whole = inked(controlsCard(QSize(2000, 2000), 1));
+    const double scale = double(card.width()) / whole.width();
+    qInfo("%s: the card is %dx%d at full size, drawn at %.2f of it in a 500x500 window",
+          qPrintable(language), whole.width(), whole.height(), scale);
+    QVERIFY(QRect(0, 0, 500, 500).contains(card));
+    QVERIFY2(scale >= 0.7, "too small to read");
+}
+
+void tst_Scene3D::accessibleDescriptionSaysWhatIsShown_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("closed");
+    QTest::addColumn<QString>("open");
+    QTest::newRow("en") << "en"
+                        << "10:08:30, lid closed, nqw.bmp"
+                        << "10:08:30, lid open, nqw.bmp";
+    QTest::newRow("de") << "de"
+                        << "10:08:30, Deckel geschlossen, nqw.bmp"
+                        << "10:08:30, Deckel offen, nqw.bmp";
+    QTest::newRow("es") << "es"
+                        << "10:08:30, tapa cerrada, nqw.bmp"
+                        << "10:08:30, tapa abierta, nqw.bmp";
+    QTest::newRow("fr") << "fr"
+                        << "10:08:30, clapet fermé, nqw.bmp"
+                        << "10:08:30, clapet ouvert, nqw.bmp";
+    QTest::newRow("it") << "it"
+                        << "10:08:30, coperchio chiuso, nqw.bmp"
+                        << "10:08:30, coperchio aperto, nqw.bmp";
+    QTest::newRow("ja") << "ja"
+                        << "10:08:30、ふたは閉じています、nqw.bmp"
+                        << "10:08:30、ふたは開いています、nqw.bmp";
+    QTest::newRow("pl") << "pl"
+                        << "10:08:30, klapka zamknięta, nqw.bmp"
+                        << "10:08:30, klapka otwarta, nqw.bmp";
+    QTest::newRow("pt_BR") << "pt_BR"
+                           << "10:08:30, tampa fechada, nqw.bmp"
+                           << "10:08:30, tampa aberta, nqw.bmp";
+    QTest::newRow("zh_CN") << "zh_CN"
+                           << "10:08:30，翻盖已合上，nqw.bmp"
+                           << "10:08:30，翻盖已打开，nqw.bmp";
+}
+
+// What an assistive tool reads of the window: its name, and at a glance the time the clocks
+// show, the lid and the picture.
+void tst_Scene3D::accessibleDescriptionSaysWhatIsShown()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, closed);
+    QFETCH(QString, open);
+    const Speaking speaking(language);
+    auto w = makeScene();
+    QVERIFY(w);
+    frame(*w); // the first frame reads the clock and the picture
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(w.get());
+    QVERIFY(window);
+    QCOMPARE(window->text(QAccessible::Name), QString("Velkar"));
+    w->describeForAccessibility();
+    QCOMPARE(window->text(QAccessible::Description), closed);
+    w->nAni = model::kLidOpen;
+    w->describeForAccessibility();
+    QCOMPARE(window->text(QAccessible::Description), open);
+}
+
+// The card is read as soon as it is shown; the clock's timer tells the rest once a second.
+void tst_Scene3D::accessibleDescriptionFollowsTheWindow()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(w.get());
+    QTest::keyClick(w.get(), Qt::Key_F1);
+    const QStringList card = window->text(QAccessible::Description).split('\n');
+    QCOMPARE(card.value(1), QString("drag with the mouse: turn the phone"));
+    QCOMPARE(card.size(), int(controls().size()) + 2); // the title and the hint besides
+    QTest::keyClick(w.get(), Qt::Key_T);               // hides the card, opens the lid a step
+    pinnedStepNs = kSecond;
+    w->armRepaintTimer(w->lastReading);
+    QTRY_COMPARE_WITH_TIMEOUT(window->text(QAccessible::Description),
+                              QString("10:08:30, lid partly open, nqw.bmp"), 3000);
 }
 
 QTEST_MAIN(tst_Scene3D)
