@@ -24,6 +24,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "commandline.h"
 #include "contextmenu.h"
 #include "controls.h"
 #include "controlscard.h"
@@ -292,8 +293,6 @@ private slots:
     void menuEntriesDoWhatTheirKeysDo();
     void speaksTheUsersLanguage_data();
     void speaksTheUsersLanguage();
-    void accessibleDescriptionSaysWhatIsShown_data();
-    void accessibleDescriptionSaysWhatIsShown();
     void accessibleDescriptionFollowsTheWindow();
 };
 
@@ -1488,56 +1487,47 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
 
 void tst_Scene3D::speaksTheUsersLanguage_data()
 {
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("quit");     // the menu's entry
-    QTest::addColumn<QString>("firstRow"); // the card's
-    QTest::addColumn<QString>("missing");  // why a picture was not read
-    QTest::newRow("en") << "en"
-                        << "Quit"
-                        << "drag with the mouse"
-                        << "no such file";
-    QTest::newRow("de") << "de"
-                        << "Beenden"
-                        << "mit der Maus ziehen"
-                        << "Datei nicht gefunden";
-    QTest::newRow("es") << "es"
-                        << "Salir"
-                        << "arrastrar con el ratón"
-                        << "no existe el archivo";
-    QTest::newRow("fr") << "fr"
-                        << "Quitter"
-                        << "glisser avec la souris"
-                        << "fichier introuvable";
-    QTest::newRow("it") << "it"
-                        << "Esci"
-                        << "trascina con il mouse"
-                        << "file inesistente";
-    QTest::newRow("ja") << "ja"
-                        << "終了"
-                        << "マウスでドラッグ"
-                        << "ファイルがありません";
-    QTest::newRow("pl") << "pl"
-                        << "Zakończ"
-                        << "przeciągnij myszą"
-                        << "nie ma takiego pliku";
-    QTest::newRow("pt_BR") << "pt_BR"
-                           << "Sair"
-                           << "arrastar com o mouse"
-                           << "arquivo inexistente";
-    QTest::newRow("zh_CN") << "zh_CN"
-                           << "退出"
-                           << "用鼠标拖动"
-                           << "没有该文件";
+    for (const char *column : {"language", "quit", "firstRow", "missing", "file", "closed", "open"})
+        QTest::addColumn<QString>(column);
+    const QStringList rows[] = {
+        {"en", "Quit", "drag with the mouse", "no such file", "FILE",
+         "10:08:30, lid closed, nqw.bmp", "10:08:30, lid open, nqw.bmp"},
+        {"de", "Beenden", "mit der Maus ziehen", "Datei nicht gefunden", "DATEI",
+         "10:08:30, Deckel geschlossen, nqw.bmp", "10:08:30, Deckel offen, nqw.bmp"},
+        {"es", "Salir", "arrastrar con el ratón", "no existe el archivo", "ARCHIVO",
+         "10:08:30, tapa cerrada, nqw.bmp", "10:08:30, tapa abierta, nqw.bmp"},
+        {"fr", "Quitter", "glisser avec la souris", "fichier introuvable", "FICHIER",
+         "10:08:30, clapet fermé, nqw.bmp", "10:08:30, clapet ouvert, nqw.bmp"},
+        {"it", "Esci", "trascina con il mouse", "file inesistente", "FILE",
+         "10:08:30, coperchio chiuso, nqw.bmp", "10:08:30, coperchio aperto, nqw.bmp"},
+        {"ja", "終了", "マウスでドラッグ", "ファイルがありません", "ファイル",
+         "10:08:30、ふたは閉じています、nqw.bmp", "10:08:30、ふたは開いています、nqw.bmp"},
+        {"pl", "Zakończ", "przeciągnij myszą", "nie ma takiego pliku", "PLIK",
+         "10:08:30, klapka zamknięta, nqw.bmp", "10:08:30, klapka otwarta, nqw.bmp"},
+        {"pt_BR", "Sair", "arrastar com o mouse", "arquivo inexistente", "ARQUIVO",
+         "10:08:30, tampa fechada, nqw.bmp", "10:08:30, tampa aberta, nqw.bmp"},
+        {"zh_CN", "退出", "用鼠标拖动", "没有该文件", "文件", "10:08:30，翻盖已合上，nqw.bmp",
+         "10:08:30，翻盖已打开，nqw.bmp"},
+    };
+    for (const QStringList &row : rows) {
+        QTestData &data = QTest::newRow(qPrintable(row[0]));
+        for (const QString &cell : row)
+            data << cell;
+    }
 }
 
-// The menu, the card and the warnings in the language asked for, with Qt's own words (the
-// dialogs' buttons) in the same; the card still fits a 500x500 window whole and legible.
+// The menu, the card, a warning, --help and what an assistive tool reads of the window (at
+// 10:08:30, lid closed and open) in the language asked for, Qt's own words in the same;
+// key names stay as --keys takes them, and the card still fits a 500x500 window, legible.
 void tst_Scene3D::speaksTheUsersLanguage()
 {
     QFETCH(QString, language);
     QFETCH(QString, quit);
     QFETCH(QString, firstRow);
     QFETCH(QString, missing);
+    QFETCH(QString, file);
+    QFETCH(QString, closed);
+    QFETCH(QString, open);
     const Speaking speaking(language);
     QCOMPARE(speaking.chosen, language == "en" ? QString() : language);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel") != "Cancel", language != "en");
@@ -1552,73 +1542,29 @@ void tst_Scene3D::speaksTheUsersLanguage()
     QCOMPARE(controls().front().input, firstRow);
     warnings.clear();
     QVERIFY(loadScreenPicture("no such picture.png").isNull());
-    QCOMPARE(warnings.size(), 1);
-    QVERIFY2(warnings[0].startsWith("velkar: ") && warnings[0].contains("no such picture.png") &&
-                 warnings[0].endsWith(missing),
-             qPrintable(warnings[0]));
+    QVERIFY2(warnings.size() == 1 && warnings[0].startsWith("velkar: ") &&
+                 warnings[0].contains("no such picture.png") && warnings[0].endsWith(missing),
+             qPrintable(warnings.join('\n')));
+    const QString help = helpText();
+    QVERIFY2(help.contains("--output <" + file + ">") && help.contains("Up Down Left Right"),
+             qPrintable(help));
+    QVERIFY(parseCommandLine({"velkar", "--output", "a.png", "--keys", "r Space Up + W"})
+                .error.isEmpty());
 
-    const QRect card = inked(controlsCard(QSize(500, 500), 1));
-    const QRect whole = inked(controlsCard(QSize(2000, 2000), 1));
-    const double scale = double(card.width()) / whole.width();
-    qInfo("%s: the card is %dx%d at full size, drawn at %.2f of it in a 500x500 window",
-          qPrintable(language), whole.width(), whole.height(), scale);
-    QVERIFY(QRect(0, 0, 500, 500).contains(card));
-    QVERIFY2(scale >= 0.7, "too small to read");
-}
-
-void tst_Scene3D::accessibleDescriptionSaysWhatIsShown_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("closed");
-    QTest::addColumn<QString>("open");
-    QTest::newRow("en") << "en"
-                        << "10:08:30, lid closed, nqw.bmp"
-                        << "10:08:30, lid open, nqw.bmp";
-    QTest::newRow("de") << "de"
-                        << "10:08:30, Deckel geschlossen, nqw.bmp"
-                        << "10:08:30, Deckel offen, nqw.bmp";
-    QTest::newRow("es") << "es"
-                        << "10:08:30, tapa cerrada, nqw.bmp"
-                        << "10:08:30, tapa abierta, nqw.bmp";
-    QTest::newRow("fr") << "fr"
-                        << "10:08:30, clapet fermé, nqw.bmp"
-                        << "10:08:30, clapet ouvert, nqw.bmp";
-    QTest::newRow("it") << "it"
-                        << "10:08:30, coperchio chiuso, nqw.bmp"
-                        << "10:08:30, coperchio aperto, nqw.bmp";
-    QTest::newRow("ja") << "ja"
-                        << "10:08:30、ふたは閉じています、nqw.bmp"
-                        << "10:08:30、ふたは開いています、nqw.bmp";
-    QTest::newRow("pl") << "pl"
-                        << "10:08:30, klapka zamknięta, nqw.bmp"
-                        << "10:08:30, klapka otwarta, nqw.bmp";
-    QTest::newRow("pt_BR") << "pt_BR"
-                           << "10:08:30, tampa fechada, nqw.bmp"
-                           << "10:08:30, tampa aberta, nqw.bmp";
-    QTest::newRow("zh_CN") << "zh_CN"
-                           << "10:08:30，翻盖已合上，nqw.bmp"
-                           << "10:08:30，翻盖已打开，nqw.bmp";
-}
-
-// What an assistive tool reads of the window: its name, and at a glance the time the clocks
-// show, the lid and the picture.
-void tst_Scene3D::accessibleDescriptionSaysWhatIsShown()
-{
-    QFETCH(QString, language);
-    QFETCH(QString, closed);
-    QFETCH(QString, open);
-    const Speaking speaking(language);
-    auto w = makeScene();
-    QVERIFY(w);
-    frame(*w); // the first frame reads the clock and the picture
+    frame(*w); // the clock as pinned, and the picture
     QAccessibleInterface *window = QAccessible::queryAccessibleInterface(w.get());
-    QVERIFY(window);
     QCOMPARE(window->text(QAccessible::Name), QString("Velkar"));
     w->describeForAccessibility();
     QCOMPARE(window->text(QAccessible::Description), closed);
     w->nAni = model::kLidOpen;
     w->describeForAccessibility();
     QCOMPARE(window->text(QAccessible::Description), open);
+
+    const QRect card = inked(controlsCard(QSize(500, 500), 1));
+    const double scale = double(card.width()) / inked(controlsCard(QSize(2000, 2000), 1)).width();
+    qInfo("%s: the card is drawn at %.2f of its size", qPrintable(language), scale);
+    QVERIFY(QRect(0, 0, 500, 500).contains(card));
+    QVERIFY2(scale >= 0.7, "too small to read");
 }
 
 // The card is read as soon as it is shown; the clock's timer tells the rest once a second.
