@@ -26,8 +26,7 @@ for tool in "${tools[@]}" compare setpriv; do
 done
 [ -r "$FAKETIME_LIB" ] || { echo "missing libfaketime.so.1 (package libfaketime)" >&2; exit 1; }
 
-# The checks read velkar's English, whatever the machine's language; a case that wants
-# another sets LANGUAGE itself.
+# The checks read velkar's English; a case that wants another language sets LANGUAGE itself.
 export LANGUAGE=en
 WORK=$(mktemp -d /tmp/velkar-e2e.XXXXXX)
 CHECKS=0
