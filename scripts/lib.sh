@@ -26,10 +26,14 @@ ensure_packages() {
         --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# The Linguist tools compile the translations; Qt's own translations (the dialogs' buttons)
+# are loaded at run time for the same language.
 BUILD_PACKAGES=(cmake make g++ pkg-config qtbase5-dev libqt5opengl5-dev libgl-dev
-                libgl1-mesa-dri libglx-mesa0 libegl-dev libegl-mesa0)
+                libgl1-mesa-dri libglx-mesa0 libegl-dev libegl-mesa0
+                qttools5-dev qttools5-dev-tools qttranslations5-l10n)
 # A Qt 6 build (cmake -DVELKAR_QT=6) needs these as well.
-QT6_BUILD_PACKAGES=(qt6-base-dev libqt6opengl6-dev)
+QT6_BUILD_PACKAGES=(qt6-base-dev libqt6opengl6-dev qt6-tools-dev qt6-l10n-tools
+                    qt6-tools-dev-tools qt6-translations-l10n)
 
 # configure_and_build DIR [cmake args...]
 configure_and_build() {

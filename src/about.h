@@ -1,4 +1,4 @@
-// The About box: the program's name, version, what it is, its licence and copyright.
+// The About box: the program's name, version, licence and who made it and its translations.
 #pragma once
 
 class QWidget;

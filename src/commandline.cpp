@@ -6,15 +6,21 @@
 #include <QRegularExpression>
 #include <cstdio>
 
+#include "language.h"
 #include "outputfile.h"
 
 namespace {
 
-const char *const kOutputExamples = R"(
-Pictures without a window (no display server needed):
-  velkar --output phone.png --time 10:08:30 --keys "R"
-  velkar --output - --size 1920x1080 --keys "R Q Left Left W +" | display -
-)";
+// The commands are typed as they are in any language: the key names above all.
+QString outputExamples()
+{
+    return "\n" +
+           QCoreApplication::translate("CommandLine",
+                                       "Pictures without a window (no display server needed):") +
+           "\n"
+           "  velkar --output phone.png --time 10:08:30 --keys \"R\"\n"
+           "  velkar --output - --size 1920x1080 --keys \"R Q Left Left W +\" | display -\n";
+}
 
 // The toolkit's own options, which it takes out of the line itself: they are accepted
 // here so that the rest can be judged before the toolkit starts.
@@ -55,34 +61,52 @@ void describe(QCommandLineParser &parser)
 {
     // Single-dash words stay whole, as the toolkit's own -platform and -display are.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        "An interactive 3D model of a folding phone whose lid shows the local time.\n"
-        "Qt's own options, such as -platform and -display, are accepted too.");
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "An interactive 3D model of a folding phone whose lid shows the local "
+                       "time.\nQt's own options, such as -platform and -display, are accepted "
+                       "too."));
     // The toolkit's --help-all is left out: its list of toolkit options cannot be followed
     // by the controls, which belong in the help.
-    parser.addOption(QCommandLineOption({"h", "help"}, "Show this help and quit."));
-    parser.addOption(QCommandLineOption({"v", "version"}, "Show the version and quit."));
-    parser.addOption(
-        QCommandLineOption("output",
-                           "Draw one picture into FILE (.png or .jpg; - is PNG on standard output) "
-                           "with no window, and quit.",
-                           "FILE"));
     parser.addOption(QCommandLineOption(
-        "time", "With --output: the time the clocks show (default: now).", "HH:MM[:SS]"));
+        {"h", "help"}, QCoreApplication::translate("CommandLine", "Show this help and quit.")));
     parser.addOption(QCommandLineOption(
-        "keys", "With --output: keys pressed first, named as in the controls below.", "KEYS"));
+        {"v", "version"},
+        QCoreApplication::translate("CommandLine", "Show the version and quit.")));
     parser.addOption(QCommandLineOption(
-        "size", "With --output: the picture's size in pixels (default: 500).", "N|WxH"));
-    parser.addOption(QCommandLineOption("antialias", "With --output: the same as the key Q."));
+        "output",
+        QCoreApplication::translate("CommandLine", "Draw one picture into FILE (.png or .jpg; - "
+                                                   "is PNG on standard output) with no window, "
+                                                   "and quit."),
+        QCoreApplication::translate("CommandLine", "FILE")));
+    parser.addOption(QCommandLineOption(
+        "time",
+        QCoreApplication::translate("CommandLine",
+                                    "With --output: the time the clocks show (default: now)."),
+        "HH:MM[:SS]"));
+    parser.addOption(QCommandLineOption(
+        "keys",
+        QCoreApplication::translate(
+            "CommandLine", "With --output: keys pressed first, named as in the controls below."),
+        QCoreApplication::translate("CommandLine", "KEYS")));
+    parser.addOption(QCommandLineOption(
+        "size",
+        QCoreApplication::translate("CommandLine",
+                                    "With --output: the picture's size in pixels (default: 500)."),
+        "N|WxH"));
+    parser.addOption(QCommandLineOption(
+        "antialias",
+        QCoreApplication::translate("CommandLine", "With --output: the same as the key Q.")));
     for (const ToolkitOption &option : kToolkitOptions) {
         QCommandLineOption toolkit(option.name, QString(), option.takesValue ? "value" : "");
         toolkit.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(toolkit);
     }
-    parser.addPositionalArgument("PICTURE",
-                                 "The picture for the phone's main screen, in any format Qt "
-                                 "reads (default: nqw.bmp in the working directory).",
-                                 "[PICTURE]");
+    parser.addPositionalArgument(
+        QCoreApplication::translate("CommandLine", "PICTURE"),
+        QCoreApplication::translate("CommandLine",
+                                    "The picture for the phone's main screen, in any format Qt "
+                                    "reads (default: nqw.bmp in the working directory)."),
+        QCoreApplication::translate("CommandLine", "[PICTURE]"));
 }
 
 // "HH:MM" or "HH:MM:SS", a time of day.
@@ -94,8 +118,9 @@ QString parseTime(const QString &text, QTime &time)
         time =
             QTime(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
     if (!match.hasMatch() || !time.isValid())
-        return QString("--time: \"%1\" is not a time of day (HH:MM or HH:MM:SS, 00:00 to "
-                       "23:59:59)")
+        return QCoreApplication::translate("CommandLine",
+                                           "--time: \"%1\" is not a time of day (HH:MM or "
+                                           "HH:MM:SS, 00:00 to 23:59:59)")
             .arg(text);
     return QString();
 }
@@ -111,7 +136,8 @@ QString parseSize(const QString &text, QSize &size)
     }
     const auto fits = [](int side) { return side >= 1 && side <= kMaxOutputSide; };
     if (!match.hasMatch() || !fits(size.width()) || !fits(size.height()))
-        return QString("--size: \"%1\" is not a size (N or WxH, 1 to %2 pixels a side)")
+        return QCoreApplication::translate(
+                   "CommandLine", "--size: \"%1\" is not a size (N or WxH, 1 to %2 pixels a side)")
             .arg(text)
             .arg(kMaxOutputSide);
     return QString();
@@ -121,10 +147,12 @@ QString parseOutput(const QCommandLineParser &parser, CommandLine &line)
 {
     line.output = parser.value("output");
     if (line.output.isEmpty())
-        return "--output needs a file name (or - for standard output)";
+        return QCoreApplication::translate("CommandLine",
+                                           "--output needs a file name (or - for standard output)");
     if (outputFormat(line.output).isEmpty())
-        return QString("--output: %1: the name must end in .png, .jpg or .jpeg (or be - for "
-                       "PNG on standard output)")
+        return QCoreApplication::translate("CommandLine",
+                                           "--output: %1: the name must end in .png, .jpg or "
+                                           ".jpeg (or be - for PNG on standard output)")
             .arg(line.output);
     QString error;
     if (parser.isSet("time"))
@@ -166,7 +194,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     const QStringList pictures = parser.positionalArguments();
     if (pictures.size() > 1) {
-        line.error = QString("one PICTURE at most, %1 given: %2")
+        line.error = QCoreApplication::translate("CommandLine", "one PICTURE at most, %1 given: %2")
                          .arg(pictures.size())
                          .arg(pictures.join(", "));
         return line;
@@ -179,23 +207,38 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     for (const char *option : kOutputOptions)
         if (parser.isSet(option))
-            line.error = QString("--%1 works only with --output").arg(option);
+            line.error = QCoreApplication::translate("CommandLine", "--%1 works only with --output")
+                             .arg(option);
     return line;
 }
 
-void printHelpOrVersion(const CommandLine &line, int argc, char **argv)
+QString helpText()
 {
-    // A core application names the program in the usage line; it needs no display.
-    QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     describe(parser);
-    const QString text = line.help ? parser.helpText() + kOutputExamples + controlsHelp()
-                                   : QString("velkar %1\n").arg(VELKAR_VERSION);
-    std::fputs(qUtf8Printable(text), stdout);
+    return parser.helpText() + outputExamples() + controlsHelp();
 }
 
 void printUsageError(const QString &error)
 {
-    std::fprintf(stderr, "velkar: %s\nTry 'velkar --help' for more information.\n",
-                 qUtf8Printable(error));
+    const QString hint =
+        QCoreApplication::translate("CommandLine", "Try 'velkar --help' for more information.");
+    std::fprintf(stderr, "velkar: %s\n%s\n", qUtf8Printable(error), qUtf8Printable(hint));
+}
+
+int answerOnTerminal(const QStringList &arguments, int argc, char **argv)
+{
+    // A core application names the program in the usage line and carries the translators,
+    // and needs no display. The line is judged again under them, so that its error reads in
+    // the user's language.
+    QCoreApplication app(argc, argv);
+    installTranslations();
+    const CommandLine line = parseCommandLine(arguments);
+    if (line.help || line.version) {
+        const QString text = line.help ? helpText() : QString("velkar %1\n").arg(VELKAR_VERSION);
+        std::fputs(qUtf8Printable(text), stdout);
+        return 0;
+    }
+    printUsageError(line.error);
+    return 2;
 }

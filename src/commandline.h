@@ -28,11 +28,16 @@ constexpr int kMaxOutputSide = 8192;
 // every mistake is answered before anything needs a display. arguments[0] is the program.
 CommandLine parseCommandLine(const QStringList &arguments);
 
-// Prints the help or the version on standard output.
-void printHelpOrVersion(const CommandLine &line, int argc, char **argv);
+// --help: the usage, the options and the controls, in the user's language.
+QString helpText();
 
 // Prints a usage error on standard error, with a hint to use --help.
 void printUsageError(const QString &error);
+
+// Answers a line that asks for help or the version, or has an error, on the terminal in the
+// user's language, with no display. Returns the exit status: 0, or 2 for an error. Makes the
+// application object itself, so none may exist yet.
+int answerOnTerminal(const QStringList &arguments, int argc, char **argv);
 
 // The arguments as the program received them, decoded.
 QStringList decodedArguments(int argc, char **argv);

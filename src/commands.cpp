@@ -122,11 +122,15 @@ KeyNames parseKeyNames(const QString &text)
                 if (key.name && name.compare(QLatin1String(key.name), Qt::CaseInsensitive) == 0)
                     found = &key, owner = &command;
         if (!found) {
-            result.error = QString("--keys: no key is called \"%1\"").arg(name);
+            result.error =
+                QCoreApplication::translate("CommandLine", "--keys: no key is called \"%1\"")
+                    .arg(name);
             return result;
         }
         if (owner->windowOnly) {
-            result.error = QString("--keys: %1 only works in a window").arg(name);
+            result.error =
+                QCoreApplication::translate("CommandLine", "--keys: %1 only works in a window")
+                    .arg(name);
             return result;
         }
         result.keys << found->chord;

@@ -210,3 +210,14 @@ QImage GLWidget::grabFrame()
 }
 
 #endif
+
+#include <QLibraryInfo>
+
+QString qtTranslationsFolder()
+{
+#if VELKAR_QT == 6
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+    return QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+}

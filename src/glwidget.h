@@ -70,3 +70,6 @@ private:
     std::unique_ptr<QOpenGLFramebufferObject> m_flipped;
 #endif
 };
+
+// Where this toolkit's own translations are (qtbase_de.qm, ...).
+QString qtTranslationsFolder();

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "commands.h"
+#include "language.h"
 #include "offscreen.h"
 #include "outputfile.h"
 #include "scene3D.h"
@@ -76,17 +77,21 @@ int writePicture(const CommandLine &line, char *program)
     int argc = 3;
     const QuietAboutContexts quiet;
     QApplication app(argc, argv);
+    installTranslations();
 
     OffscreenContext gl;
     if (!gl.error().isEmpty()) {
-        std::fprintf(stderr, "velkar: no OpenGL without a window: %s\n",
-                     qUtf8Printable(gl.error()));
+        std::fprintf(stderr, "velkar: %s\n",
+                     qUtf8Printable(QCoreApplication::translate("CommandLine",
+                                                                "no OpenGL without a window: %1")
+                                        .arg(gl.error())));
         return 1;
     }
     const int limit = std::min(gl.maxSide(), kMaxOutputSide);
     if (line.size.width() > limit || line.size.height() > limit) {
-        printUsageError(QString("--size: at most %1 pixels a side here (the OpenGL "
-                                "implementation's largest frame)")
+        printUsageError(QCoreApplication::translate("CommandLine",
+                                                    "--size: at most %1 pixels a side here (the "
+                                                    "OpenGL implementation's largest frame)")
                             .arg(limit));
         return 2;
     }
@@ -103,9 +108,13 @@ int writePicture(const CommandLine &line, char *program)
 
     const QString why = writeOutputFile(frame, line.output);
     if (!why.isEmpty()) {
-        const QString file = line.output == "-" ? "standard output" : line.output;
-        std::fprintf(stderr, "velkar: cannot write %s: %s\n", qUtf8Printable(file),
-                     qUtf8Printable(why));
+        const QString file = line.output == "-"
+                                 ? QCoreApplication::translate("CommandLine", "standard output")
+                                 : line.output;
+        std::fprintf(
+            stderr, "velkar: %s\n",
+            qUtf8Printable(
+                QCoreApplication::translate("CommandLine", "cannot write %1: %2").arg(file, why)));
         return 1;
     }
     return 0;

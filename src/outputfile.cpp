@@ -1,6 +1,7 @@
 #include "outputfile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -57,9 +58,9 @@ QString writeOutputFile(const QImage &picture, const QString &fileName)
     // refused instead.
     const QFileInfo target(fileName);
     if (target.isDir())
-        return "it is a folder";
+        return QCoreApplication::translate("CommandLine", "it is a folder");
     if (target.exists() && !target.isFile())
-        return "it is not a regular file";
+        return QCoreApplication::translate("CommandLine", "it is not a regular file");
 
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))

@@ -19,11 +19,6 @@ constexpr const char *kPictureTypes[] = {
     "image/x-xpixmap",
 };
 
-QString translate(const char *text)
-{
-    return QCoreApplication::translate("OpenPicture", text);
-}
-
 } // namespace
 
 QStringList pictureTypes()
@@ -41,11 +36,13 @@ QString pictureFilters()
     for (const QString &type : pictureTypes())
         patterns << mimes.mimeTypeForName(type).globPatterns();
     patterns.removeDuplicates();
-    return translate("Pictures (%1)").arg(patterns.join(' ')) + ";;" + translate("All files (*)");
+    return QCoreApplication::translate("OpenPicture", "Pictures (%1)").arg(patterns.join(' ')) +
+           ";;" + QCoreApplication::translate("OpenPicture", "All files (*)");
 }
 
 QString choosePicture(QWidget *parent, const QString &folder)
 {
-    return QFileDialog::getOpenFileName(parent, translate("Open Picture"), folder,
-                                        pictureFilters());
+    return QFileDialog::getOpenFileName(parent,
+                                        QCoreApplication::translate("OpenPicture", "Open Picture"),
+                                        folder, pictureFilters());
 }

@@ -41,6 +41,8 @@ Scene3D::Scene3D(QWidget *parent)
     pictureChooser = choosePicture;
     setToolTip(QCoreApplication::translate(
         "Scene3D", "Right-click for the menu of commands, F1 for the list of controls"));
+    setAccessibleName("Velkar");
+    describeForAccessibility();
 
     // A coarse timer would wander by up to 5% of its interval, so the second on screen would
     // change anywhere within the wall clock's second.
@@ -104,6 +106,7 @@ void Scene3D::repaintTimerFired()
     }
     lastReading = now; // a hidden window draws no frame, and this reading stands in for it
     updateGL();
+    describeForAccessibility();
     armRepaintTimer(lastReading);
 }
 

@@ -196,4 +196,8 @@ private:
     // Clock repaints
     void armRepaintTimer(const model::ClockReading &from);
     void repaintTimerFired();
+
+    // Accessibility: the window's description for assistive tools
+    QString shownPicture; // the file name of the picture on the main screen; empty: none
+    void describeForAccessibility();
 };

@@ -1,4 +1,6 @@
 // One drawing of the whole phone from the model tables.
+#include <QFileInfo>
+
 #include "mipmaps.h"
 #include "scene3D.h"
 #include "texture.h"
@@ -61,8 +63,10 @@ void Scene3D::bindScreenTexture()
     if (!textureTried) {
         textureTried = true;
         const QImage picture = loadScreenPicture(pictureSource.file());
-        if (!picture.isNull())
+        if (!picture.isNull()) {
             replaceTexture(picture);
+            shownPicture = QFileInfo(pictureSource.file()).fileName();
+        }
     }
     glBindTexture(GL_TEXTURE_2D, texture);
 }

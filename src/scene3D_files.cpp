@@ -1,5 +1,6 @@
 // The files the window reads and writes besides its start-up picture: dropped pictures and
 // screenshots.
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -19,6 +20,7 @@ void Scene3D::showPicture(const QString &fileName)
     surface().makeCurrent();
     textureTried = true;
     replaceTexture(picture);
+    shownPicture = QFileInfo(fileName).fileName();
     updateGL();
     choosePictureSource({PictureSource::Kind::File, QFileInfo(fileName).absoluteFilePath(),
                          pictureSource.intervalSeconds, pictureSource.shuffle});
@@ -51,10 +53,13 @@ void Scene3D::saveScreenshot()
     const QImage frame = grabFrame();
     const SavedFrame saved = saveFrame(frame, screenshotFolder(), QDateTime::currentDateTime());
     if (!saved.error.isEmpty()) {
-        qWarning("velkar: screenshot not saved: %s: %s", qUtf8Printable(saved.path),
-                 qUtf8Printable(saved.error));
+        const QString line =
+            QCoreApplication::translate("Screenshot", "screenshot not saved: %1: %2")
+                .arg(saved.path, saved.error);
+        qWarning("velkar: %s", qUtf8Printable(line));
         return;
     }
-    std::printf("velkar: saved %s\n", qUtf8Printable(saved.path));
+    const QString line = QCoreApplication::translate("Screenshot", "saved %1").arg(saved.path);
+    std::printf("velkar: %s\n", qUtf8Printable(line));
     std::fflush(stdout);
 }

@@ -62,6 +62,7 @@ void Scene3D::endisAntiAliasing()
 void Scene3D::toggleControls()
 {
     controlsShown = !controlsShown;
+    describeForAccessibility();
 }
 
 void Scene3D::toggleFullScreen()

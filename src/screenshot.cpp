@@ -1,5 +1,6 @@
 #include "screenshot.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,10 +20,12 @@ QString whyNoFolder(const QString &folder)
     while (!step.exists() && step.absoluteFilePath() != QDir::rootPath())
         step.setFile(step.absolutePath());
     if (!step.isDir())
-        return QString("%1 is not a folder").arg(step.absoluteFilePath());
+        return QCoreApplication::translate("Screenshot", "%1 is not a folder")
+            .arg(step.absoluteFilePath());
     if (!step.isWritable())
-        return QString("no permission to create a folder in %1").arg(step.absoluteFilePath());
-    return "the folder cannot be created";
+        return QCoreApplication::translate("Screenshot", "no permission to create a folder in %1")
+            .arg(step.absoluteFilePath());
+    return QCoreApplication::translate("Screenshot", "the folder cannot be created");
 }
 
 // Writes the whole picture, or nothing: a partial file is removed.
@@ -49,7 +52,7 @@ QString screenshotFolder()
 SavedFrame saveFrame(const QImage &frame, const QString &folder, const QDateTime &when)
 {
     if (folder.isEmpty())
-        return {folder, "there is no Pictures folder"};
+        return {folder, QCoreApplication::translate("Screenshot", "there is no Pictures folder")};
     if (!QDir().mkpath(folder))
         return {folder, whyNoFolder(folder)};
 
@@ -63,5 +66,7 @@ SavedFrame saveFrame(const QImage &frame, const QString &folder, const QDateTime
         if (!QFileInfo(path).isSymLink() && !QFileInfo::exists(path))
             return {path, file.errorString()};
     }
-    return {stem + ".png", QString("%1 names of that second are taken").arg(kMaxSameSecond)};
+    return {stem + ".png",
+            QCoreApplication::translate("Screenshot", "%1 names of that second are taken")
+                .arg(kMaxSameSecond)};
 }

@@ -1,5 +1,6 @@
 #include "texture.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -16,8 +17,10 @@ namespace {
 
 QImage refuse(const QString &fileName, const QString &why)
 {
-    qWarning("velkar: no screen picture: \"%s\" in %s: %s", qUtf8Printable(fileName),
-             qUtf8Printable(QDir::currentPath()), qUtf8Printable(why));
+    const QString line =
+        QCoreApplication::translate("Picture", "no screen picture: \"%1\" in %2: %3")
+            .arg(fileName, QDir::currentPath(), why);
+    qWarning("velkar: %s", qUtf8Printable(line));
     return QImage();
 }
 
@@ -25,24 +28,25 @@ QImage refuse(const QString &fileName, const QString &why)
 QString kindOf(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return "it is a directory";
+        return QCoreApplication::translate("Picture", "it is a directory");
     if (S_ISFIFO(mode))
-        return "it is a named pipe, not a regular file";
+        return QCoreApplication::translate("Picture", "it is a named pipe, not a regular file");
     if (S_ISSOCK(mode))
-        return "it is a socket, not a regular file";
+        return QCoreApplication::translate("Picture", "it is a socket, not a regular file");
     if (S_ISCHR(mode))
-        return "it is a character device, not a regular file";
+        return QCoreApplication::translate("Picture",
+                                           "it is a character device, not a regular file");
     if (S_ISBLK(mode))
-        return "it is a block device, not a regular file";
-    return "it is not a regular file";
+        return QCoreApplication::translate("Picture", "it is a block device, not a regular file");
+    return QCoreApplication::translate("Picture", "it is not a regular file");
 }
 
 QString openError(int error)
 {
     switch (error) {
-    case ENOENT: return "no such file";
-    case EACCES: return "no permission to read it";
-    case ELOOP: return "it is a loop of symbolic links";
+    case ENOENT: return QCoreApplication::translate("Picture", "no such file");
+    case EACCES: return QCoreApplication::translate("Picture", "no permission to read it");
+    case ELOOP: return QCoreApplication::translate("Picture", "it is a loop of symbolic links");
     default: return QString::fromLocal8Bit(std::strerror(error));
     }
 }
@@ -101,17 +105,19 @@ QImage decode(const QString &fileName, QFile &file, qint64 fileSize)
     reader.setAutoDetectImageFormat(!isBmp);
     reader.setDecideFormatFromContent(!isBmp);
     if (!reader.canRead())
-        return refuse(fileName, "not an image this program can read");
+        return refuse(fileName,
+                      QCoreApplication::translate("Picture", "not an image this program can read"));
     QSize size = reader.size();
     if (!size.isValid() && bmpHeaderRead)
         size = bmpClaimedSize(bmp);
     if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
-        return refuse(fileName, QString("its header claims %1x%2 pixels, more than %3x%3")
+        return refuse(fileName, QCoreApplication::translate(
+                                    "Picture", "its header claims %1x%2 pixels, more than %3x%3")
                                     .arg(size.width())
                                     .arg(size.height())
                                     .arg(kMaxPictureSide));
     if (bmpHeaderRead && bmpTruncated(bmp, fileSize))
-        return refuse(fileName, "the file is truncated");
+        return refuse(fileName, QCoreApplication::translate("Picture", "the file is truncated"));
 
     QImage image;
     if (!reader.read(&image) || image.isNull())
@@ -143,8 +149,9 @@ QImage loadScreenPicture(const QString &fileName)
     }
     if (info.st_size > kMaxPictureBytes) {
         ::close(fd);
-        return refuse(fileName, QString("it is %1 MiB, more than the %2 MiB a picture of at "
-                                        "most %3x%3 pixels needs")
+        return refuse(fileName, QCoreApplication::translate(
+                                    "Picture", "it is %1 MiB, more than the %2 MiB a picture of at "
+                                               "most %3x%3 pixels needs")
                                     .arg(info.st_size >> 20)
                                     .arg(kMaxPictureBytes >> 20)
                                     .arg(kMaxPictureSide));

@@ -11,6 +11,7 @@
 #include "commands.h"
 #include "controlscard.h"
 #include "headless.h"
+#include "language.h"
 #include "offscreen.h"
 #include "outputfile.h"
 #include "scene3D.h"
@@ -40,6 +41,33 @@ QStringList entries(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
+// The messages of a translation file that a user would not see translated ("context: source"
+// each): unfinished or empty, or with other placeholders than the source.
+QStringList untranslated(const QString &ts)
+{
+    static const QRegularExpression message(
+        "<name>(.*?)</name>|<source>(.*?)</source>\\s*<translation( type=\"\\w+\")?>(.*?)<",
+        QRegularExpression::DotMatchesEverythingOption);
+    const auto placeholders = [](const QString &text) {
+        QStringList found;
+        for (auto it = QRegularExpression("%\\d").globalMatch(text); it.hasNext();)
+            found << it.next().captured();
+        found.sort();
+        return found;
+    };
+    QStringList faults;
+    QString context;
+    for (auto it = message.globalMatch(ts); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (!m.captured(1).isEmpty())
+            context = m.captured(1);
+        else if (!m.captured(3).isEmpty() || m.captured(4).isEmpty() ||
+                 placeholders(m.captured(2)) != placeholders(m.captured(4)))
+            faults << context + ": " + m.captured(2);
+    }
+    return faults;
+}
+
 } // namespace
 
 class tst_Output : public QObject
@@ -61,6 +89,8 @@ private slots:
     void documentationNamesEveryCommand_data();
     void documentationNamesEveryCommand();
     void controlsCardLiesOverTheFrameTheRightWayUp();
+    void everyMarkedStringIsTranslated_data();
+    void everyMarkedStringIsTranslated();
 
 private:
     QImage draw(const QString &options);
@@ -332,6 +362,41 @@ void tst_Output::controlsCardLiesOverTheFrameTheRightWayUp()
         }
     QVERIFY(covered > 0);
     QCOMPARE(wrong, 0);
+}
+
+void tst_Output::everyMarkedStringIsTranslated_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("newSource"); // code marked since, that nobody translated
+    QTest::addColumn<QStringList>("faults");
+    for (const QString &language : shippedLanguages())
+        QTest::newRow(qPrintable(language)) << language << QByteArray() << QStringList();
+    QTest::newRow("a string marked since")
+        << "de" << QByteArray("const char *s = QT_TRANSLATE_NOOP(\"Menu\", \"Copy\");\n")
+        << QStringList{"Menu: Copy"};
+}
+
+// The sources are read again, as `update_translations` reads them, into a copy of each
+// language's file: a string marked in them comes in unfinished until someone translates it.
+void tst_Output::everyMarkedStringIsTranslated()
+{
+    QFETCH(QString, language);
+    QFETCH(QByteArray, newSource);
+    QFETCH(QStringList, faults);
+    QTemporaryDir dir;
+    const QString ts = dir.filePath("velkar_" + language + ".ts");
+    QVERIFY(QFile::copy(VELKAR_SOURCE_DIR "/translations/velkar_" + language + ".ts", ts));
+    QFile code(dir.filePath("new.cpp")), file(ts);
+    QVERIFY(code.open(QIODevice::WriteOnly) && code.write(newSource) == newSource.size());
+    code.close();
+    QProcess lupdate;
+    lupdate.start(VELKAR_LUPDATE, {"-silent", "-no-obsolete", "-locations", "none",
+                                   VELKAR_SOURCE_DIR "/src", code.fileName(), "-ts", ts});
+    QVERIFY(lupdate.waitForFinished(60000));
+    QCOMPARE(lupdate.exitCode(), 0);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList found = untranslated(QString::fromUtf8(file.readAll()));
+    QVERIFY2(found == faults, qPrintable("not translated: " + found.join("; ")));
 }
 
 QTEST_APPLESS_MAIN(tst_Output)

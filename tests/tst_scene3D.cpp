@@ -1,5 +1,6 @@
 // The real widget under a display: keys, mouse and wheel through QTest, the frame read
 // back from the framebuffer.
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -23,7 +24,10 @@
 #include <unistd.h>
 #include <vector>
 
+#include "commands.h"
+#include "contextmenu.h"
 #include "controlscard.h"
+#include "language.h"
 #include "picturedialog.h"
 #include "projection.h"
 #include "scene3D.h"
@@ -300,6 +304,9 @@ private slots:
     void controlsCardLeavesNoTrace();
     void menuEntriesDoWhatTheirKeysDo_data();
     void menuEntriesDoWhatTheirKeysDo();
+    void speaksTheUsersLanguage_data();
+    void speaksTheUsersLanguage();
+    void accessibleDescriptionFollowsTheWindow();
 };
 
 void tst_Scene3D::initTestCase()
@@ -327,6 +334,7 @@ void tst_Scene3D::init()
     pinned = {};
     ticks = {};
     chooser = {};
+    installTranslations(QLocale(QLocale::English)); // a test that speaks another says so
 }
 
 void tst_Scene3D::startsAtTheStartView()
@@ -1485,6 +1493,88 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
         if (!key)
             break;
     }
+}
+
+void tst_Scene3D::speaksTheUsersLanguage_data()
+{
+    for (const char *column : {"language", "quit", "firstRow", "missing", "lidClosed", "lidOpen"})
+        QTest::addColumn<QString>(column);
+    // clang-format off
+    const QStringList rows[] = {
+        {"en",    "Quit",    "drag with the mouse",    "no such file",         "lid closed",         "lid open"},
+        {"de",    "Beenden", "mit der Maus ziehen",    "Datei nicht gefunden", "Deckel geschlossen", "Deckel offen"},
+        {"es",    "Salir",   "arrastrar con el ratón", "no existe el archivo", "tapa cerrada",       "tapa abierta"},
+        {"fr",    "Quitter", "glisser avec la souris", "fichier introuvable",  "clapet fermé",       "clapet ouvert"},
+        {"it",    "Esci",    "trascina con il mouse",  "file inesistente",     "coperchio chiuso",   "coperchio aperto"},
+        {"ja",    "終了",    "マウスでドラッグ",       "ファイルがありません", "ふたは閉じています", "ふたは開いています"},
+        {"pl",    "Zakończ", "przeciągnij myszą",      "nie ma takiego pliku", "klapka zamknięta",   "klapka otwarta"},
+        {"pt_BR", "Sair",    "arrastar com o mouse",   "arquivo inexistente",  "tampa fechada",      "tampa aberta"},
+        {"zh_CN", "退出",    "用鼠标拖动",             "没有该文件",           "翻盖已合上",         "翻盖已打开"},
+    };
+    // clang-format on
+    for (const QStringList &row : rows) {
+        QTestData &data = QTest::newRow(qPrintable(row[0]));
+        for (const QString &cell : row)
+            data << cell;
+    }
+}
+
+// The menu, the card, a warning and what an assistive tool reads of the window (10:08:30,
+// the lid, the picture) in the language asked for, Qt's own words in the same; the card
+// still fits a 500x500 window, legible.
+void tst_Scene3D::speaksTheUsersLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, quit);
+    QFETCH(QString, firstRow);
+    QFETCH(QString, missing);
+    QFETCH(QString, lidClosed);
+    QFETCH(QString, lidOpen);
+    QCOMPARE(installTranslations(QLocale(language)), language == "en" ? QString() : language);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel") != "Cancel", language != "en");
+    auto w = makeScene();
+    QVERIFY(w);
+    QCOMPARE(makeContextMenu(w.get())->actions().last()->text(), quit); // Quit ends the menu
+    QCOMPARE(controls().front().input, firstRow);
+    warnings.clear();
+    QVERIFY(loadScreenPicture("no such picture.png").isNull());
+    QVERIFY2(warnings.size() == 1 && warnings[0].startsWith("velkar: ") &&
+                 warnings[0].contains("no such picture.png") && warnings[0].endsWith(missing),
+             qPrintable(warnings.join('\n')));
+
+    frame(*w); // the clock as pinned, and the picture
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(w.get());
+    QCOMPARE(window->text(QAccessible::Name), QString("Velkar"));
+    for (const QString &lid : {lidClosed, lidOpen}) {
+        w->nAni = lid == lidOpen ? model::kLidOpen : 0;
+        w->describeForAccessibility();
+        const QString seen = window->text(QAccessible::Description);
+        QVERIFY2(seen.startsWith("10:08:30") && seen.contains(lid) && seen.endsWith("nqw.bmp"),
+                 qPrintable(seen));
+    }
+
+    const QRect card = inked(controlsCard(QSize(500, 500), 1));
+    const double scale = double(card.width()) / inked(controlsCard(QSize(2000, 2000), 1)).width();
+    qInfo("%s: the card is drawn at %.2f of its size", qPrintable(language), scale);
+    QVERIFY(QRect(0, 0, 500, 500).contains(card));
+    QVERIFY2(scale >= 0.7, "too small to read");
+}
+
+// The card is read as soon as it is shown; the clock's timer tells the rest once a second.
+void tst_Scene3D::accessibleDescriptionFollowsTheWindow()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(w.get());
+    QTest::keyClick(w.get(), Qt::Key_F1);
+    const QStringList card = window->text(QAccessible::Description).split('\n');
+    QCOMPARE(card.value(1), QString("drag with the mouse: turn the phone"));
+    QCOMPARE(card.size(), int(controls().size()) + 2); // the title and the hint besides
+    QTest::keyClick(w.get(), Qt::Key_T);               // hides the card, opens the lid a step
+    pinned.stepNs = kSecond;
+    w->armRepaintTimer(w->lastReading);
+    QTRY_COMPARE_WITH_TIMEOUT(window->text(QAccessible::Description),
+                              QString("10:08:30, lid partly open, nqw.bmp"), 3000);
 }
 
 QTEST_MAIN(tst_Scene3D)

@@ -390,6 +390,10 @@ for bad_line in "--frobnicate" "one.png two.png"; do
     check "  and points to --help: $(tail -1 <<<"$out")" grep -q -- "--help" <<<"$(tail -1 <<<"$out")"
 done
 
+# Answered before any window, in the user's language; the option stays as typed.
+out=$(env -u DISPLAY -u WAYLAND_DISPLAY LANGUAGE=de "$VELKAR" --size 9 2>&1)
+check "LANGUAGE=de: the error in German: $out" [ "$out" = $'velkar: --size funktioniert nur mit --output\n„velkar --help“ liefert weitere Informationen.' ]
+
 section "a PICTURE argument, and F12 screenshots"
 set_clock "2026-12-07 09:08:30"
 dir=$WORK/argument

@@ -1,0 +1,53 @@
+// What a screen reader says of the window: what a sighted person sees at a glance (the
+// time the clocks show, the lid, the picture), or the controls card while it is shown.
+#include <QCoreApplication>
+
+#include "commands.h"
+#include "scene3D.h"
+
+namespace {
+
+QString translate(const char *context, const char *text)
+{
+    return QCoreApplication::translate(context, text);
+}
+
+// The card's lines as it shows them: its title, one line a control, its hint.
+QString cardText()
+{
+    QStringList lines = {translate("ControlsCard", "Velkar %1").arg(VELKAR_VERSION)};
+    for (const Control &row : controls())
+        lines << translate("Scene3D", "%1: %2").arg(row.input, row.action);
+    lines << translate("ControlsCard", "Any other key or a click hides this list.");
+    return lines.join('\n');
+}
+
+QString lidText(GLfloat nAni)
+{
+    if (nAni <= 0)
+        return translate("Scene3D", "lid closed");
+    if (nAni >= model::kLidOpen)
+        return translate("Scene3D", "lid open");
+    return translate("Scene3D", "lid partly open");
+}
+
+} // namespace
+
+// Called once a second by the clock's timer, and when the card is shown or hidden. The
+// description is set only when it changes, so an assistive tool hears of each change once
+// and an idle window without one pays for a short string a second.
+void Scene3D::describeForAccessibility()
+{
+    const model::ClockFields &clock = lastReading.fields;
+    const QString time = QString("%1:%2:%3")
+                             .arg(clock.hou, 2, 10, QChar('0'))
+                             .arg(clock.min, 2, 10, QChar('0'))
+                             .arg(clock.sec, 2, 10, QChar('0'));
+    const QString picture =
+        shownPicture.isEmpty() ? translate("Scene3D", "no picture") : shownPicture;
+    const QString description =
+        controlsShown ? cardText()
+                      : translate("Scene3D", "%1, %2, %3").arg(time, lidText(nAni), picture);
+    if (description != accessibleDescription())
+        setAccessibleDescription(description);
+}
