@@ -49,3 +49,8 @@ QString choosePicture(QWidget *parent, const QString &folder)
     return QFileDialog::getOpenFileName(parent, translate("Open Picture"), folder,
                                         pictureFilters());
 }
+
+QString choosePictureFolder(QWidget *parent, const QString &folder)
+{
+    return QFileDialog::getExistingDirectory(parent, translate("Open Folder"), folder);
+}

@@ -38,6 +38,7 @@ Scene3D::Scene3D(QWidget *parent)
     setClockFields(lastReading.fields);
     setAcceptDrops(true);
     pictureChooser = choosePicture;
+    folderChooser = choosePictureFolder;
     setToolTip(QCoreApplication::translate(
         "Scene3D", "Right-click for the menu of commands, F1 for the list of controls"));
 
@@ -53,7 +54,7 @@ Scene3D::~Scene3D()
 {
     if (texture) {
         makeCurrent();
-        deletePicture(texture);
+        glDeleteTextures(1, &texture);
     }
 }
 
@@ -104,6 +105,7 @@ void Scene3D::repaintTimerFired()
     lastReading = now; // a hidden window draws no frame, and this reading stands in for it
     updateGL();
     armRepaintTimer(lastReading);
+    followPictures();
 }
 
 void Scene3D::getVertexArray()
