@@ -55,7 +55,7 @@ void Scene3D::stepPictures(int direction, int tries, Load when)
 {
     const QByteArray path = slideshow.step(direction);
     if (tries < 0)
-        tries = int(slideshow.order().size());
+        tries = slideshow.count();
     if (path.isEmpty() || tries == 0) {
         shownSince = tick();
         if (!folderReported)

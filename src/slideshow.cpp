@@ -79,6 +79,7 @@ void Slideshow::start(const QByteArray &folder, bool shuffle, const QByteArray &
     m_current = after;
     m_order.clear();
     m_position = -1;
+    m_roundStart = 0;
 }
 
 // The picture shown stays; the next step begins a new round in the new order.
@@ -89,17 +90,20 @@ void Slideshow::setShuffle(bool shuffle)
     m_shuffle = shuffle;
     m_order.clear();
     m_position = -1;
+    m_roundStart = 0;
 }
 
 QByteArray Slideshow::step(int direction)
 {
     const std::vector<QByteArray> names = folderPictures(m_folder, &m_why);
+    const int count = int(names.size());
+    m_count = count;
     if (names.empty()) {
         m_order.clear();
         m_position = -1;
+        m_roundStart = 0;
         return {};
     }
-    const int count = int(names.size());
     if (!m_shuffle) {
         // From where the current name sorts, whether or not it is still there.
         m_order = names;
@@ -116,14 +120,14 @@ QByteArray Slideshow::step(int direction)
         reconcile(names);
         if (m_order.empty())
             newRound(names);
-        if (direction > 0 && m_position + 1 == count)
+        if (direction > 0 && m_position + 1 == int(m_order.size()))
             newRound(names);
         if (direction > 0)
             ++m_position;
         else if (!m_currentGone)
             --m_position;
         if (m_position < 0)
-            m_position = count - 1;
+            m_position = int(m_order.size()) - 1;
     }
     m_current = m_order[size_t(m_position)];
     m_currentGone = false;
@@ -137,16 +141,20 @@ void Slideshow::reconcile(const std::vector<QByteArray> &names)
     const QSet<QByteArray> present(names.begin(), names.end());
     std::vector<QByteArray> order;
     int position = -1;
+    int roundStart = m_roundStart;
     m_currentGone = !m_current.isEmpty();
     for (int i = 0; i < int(m_order.size()); ++i) {
-        if (!present.contains(m_order[size_t(i)]))
+        if (!present.contains(m_order[size_t(i)])) {
+            roundStart -= i < m_roundStart;
             continue;
+        }
         order.push_back(m_order[size_t(i)]);
         if (i <= m_position)
             position = int(order.size()) - 1;
         if (i == m_position)
             m_currentGone = false;
     }
+    m_roundStart = roundStart;
     if (m_order.empty()) {
         m_order = order;
         m_position = position;
@@ -162,12 +170,16 @@ void Slideshow::reconcile(const std::vector<QByteArray> &names)
     m_position = position;
 }
 
-// Every picture once, in a random order that does not begin with the one just shown.
+// Every picture once, in a random order that does not begin with the one just shown. The
+// round before stays, so that Previous can go back into it.
 void Slideshow::newRound(const std::vector<QByteArray> &names)
 {
-    m_order = names;
-    std::shuffle(m_order.begin(), m_order.end(), random);
-    if (m_order.size() > 1 && m_order.front() == m_current)
-        std::swap(m_order.front(), m_order.back());
-    m_position = -1;
+    std::vector<QByteArray> round = names;
+    std::shuffle(round.begin(), round.end(), random);
+    if (round.size() > 1 && round.front() == m_current)
+        std::swap(round.front(), round.back());
+    m_order.erase(m_order.begin(), m_order.begin() + m_roundStart);
+    m_roundStart = int(m_order.size());
+    m_position = m_roundStart - 1;
+    m_order.insert(m_order.end(), round.begin(), round.end());
 }

@@ -29,8 +29,7 @@ public:
 
     QByteArray folder() const { return m_folder; }
     QString why() const { return m_why; } // why the folder could not be listed, at the last step
-    // The pictures in the order of this round; by name unless shuffled.
-    const std::vector<QByteArray> &order() const { return m_order; }
+    int count() const { return m_count; } // pictures in the folder at the last step
 
     std::mt19937 random; // seeded by the tests; shuffled rounds differ from run to run
 
@@ -41,8 +40,10 @@ private:
     QByteArray m_folder;
     QString m_why;
     bool m_shuffle = false;
-    std::vector<QByteArray> m_order;
-    QByteArray m_current; // a name, which may be gone from the folder by now
-    int m_position = -1;  // of m_current in m_order; -1 before the first step
+    std::vector<QByteArray> m_order; // by name, or the shuffled round after the one before
+    QByteArray m_current;            // a name, which may be gone from the folder by now
+    int m_position = -1;             // of m_current in m_order; -1 before the first step
+    int m_roundStart = 0;            // where this round begins in m_order, after the round before
     bool m_currentGone = false;
+    int m_count = 0;
 };
