@@ -1,5 +1,6 @@
 // The scene library's CPU-side helpers, no window, no GL context: the screen picture's
 // mipmap levels, halved on the CPU, and the heap thresholds set for the frames.
+#include <QImage>
 #include <QtTest>
 #include <cstdlib>
 
@@ -37,6 +38,7 @@ private slots:
     void sideOfOneStaysOne();
     void oddSideDropsItsLastTexel();
     void chainEndsInOneTexelOfTheSameColour();
+    void levelsBeginWithThePictureBottomRowFirst();
     void heapKeepsLargeBlocksUnlessTheUserTunedIt();
 };
 
@@ -86,6 +88,28 @@ void tst_Mipmaps::chainEndsInOneTexelOfTheSameColour()
     }
     QCOMPARE(levels, 8);
     QCOMPARE(level, (Texels{12, 34, 56, 255}));
+}
+
+void tst_Mipmaps::levelsBeginWithThePictureBottomRowFirst()
+{
+    // 4x2: a black top row over a white bottom row, one translucent texel in the corner.
+    QImage picture(4, 2, QImage::Format_ARGB32);
+    picture.fill(qRgba(0, 0, 0, 255));
+    for (int x = 0; x < 4; ++x)
+        picture.setPixel(x, 1, qRgba(255, 255, 255, 255));
+    picture.setPixel(3, 0, qRgba(255, 0, 0, 100));
+    const TextureLevels levels = textureLevels(picture);
+    QCOMPARE(int(levels.size()), 3); // 4x2, 2x1, 1x1
+    Texels level0 = uniform(4, 1, {255, 255, 255, 255});
+    for (int x = 0; x < 3; ++x)
+        level0.insert(level0.end(), {0, 0, 0, 255});
+    level0.insert(level0.end(), {255, 0, 0, 100}); // not premultiplied
+    QCOMPARE(levels[0].texels, level0);
+    for (size_t n = 1; n < levels.size(); ++n) {
+        const TextureLevel &above = levels[n - 1];
+        QCOMPARE(levels[n].texels, halveRgba(above.texels, above.width, above.height));
+    }
+    QCOMPARE(QSize(levels.back().width, levels.back().height), QSize(1, 1));
 }
 
 // A frame's upload buffers of a megabyte or more must come from the heap and stay there when

@@ -1146,7 +1146,9 @@ void tst_Scene3D::pictureIsReadOnlyOnce()
 }
 
 // The picture's texture holds its colours exactly, alpha not premultiplied, bottom row first
-// (texture coordinate t = 0 is the picture's bottom), whatever format the reader gave.
+// (texture coordinate t = 0 is the picture's bottom), whatever format the reader gave; the
+// same through the toolkit and through the levels built away from the GUI thread, which go
+// down to one texel.
 void tst_Scene3D::pictureTexelsAreItsColoursBottomRowFirst()
 {
     auto w = makeScene();
@@ -1170,27 +1172,34 @@ void tst_Scene3D::pictureTexelsAreItsColoursBottomRowFirst()
         translucent.convertToFormat(QImage::Format_RGB888),
         translucent.convertToFormat(QImage::Format_Grayscale8),
     };
-    for (const QImage &picture : pictures) {
-        std::vector<uchar> want;
-        for (int y = picture.height() - 1; y >= 0; --y)
-            for (int x = 0; x < picture.width(); ++x) {
-                const QRgb c = picture.pixel(x, y);
-                want.insert(want.end(),
-                            {uchar(qRed(c)), uchar(qGreen(c)), uchar(qBlue(c)), uchar(qAlpha(c))});
-            }
-        const GLuint texture = w->uploadPicture(picture);
-        GLint bound = 0, size[2] = {};
-        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-        QVERIFY(texture != 0 && GLuint(bound) == texture);
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size[0]);
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size[1]);
-        QCOMPARE(QSize(size[0], size[1]), picture.size());
-        std::vector<uchar> texels(want.size());
-        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-        QVERIFY2(texels == want, qPrintable(QString("picture format %1").arg(picture.format())));
-        w->deletePicture(texture);
-        QVERIFY(!glIsTexture(texture));
-    }
+    for (bool levels : {false, true})
+        for (const QImage &picture : pictures) {
+            std::vector<uchar> want;
+            for (int y = picture.height() - 1; y >= 0; --y)
+                for (int x = 0; x < picture.width(); ++x) {
+                    const QRgb c = picture.pixel(x, y);
+                    want.insert(want.end(), {uchar(qRed(c)), uchar(qGreen(c)), uchar(qBlue(c)),
+                                             uchar(qAlpha(c))});
+                }
+            const GLuint texture =
+                levels ? uploadTextureLevels(textureLevels(picture)) : w->uploadPicture(picture);
+            GLint bound = 0, size[2] = {}, last[2] = {};
+            glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+            QVERIFY(texture != 0 && GLuint(bound) == texture);
+            glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size[0]);
+            glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size[1]);
+            QCOMPARE(QSize(size[0], size[1]), picture.size());
+            std::vector<uchar> texels(want.size());
+            glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+            QVERIFY2(texels == want,
+                     qPrintable(QString("picture format %1").arg(picture.format())));
+            glGetTexLevelParameteriv(GL_TEXTURE_2D, 2, GL_TEXTURE_WIDTH, &last[0]);
+            glGetTexLevelParameteriv(GL_TEXTURE_2D, 2, GL_TEXTURE_HEIGHT, &last[1]);
+            if (levels)
+                QCOMPARE(QSize(last[0], last[1]), QSize(1, 1)); // 5x3, 2x1, 1x1
+            w->deletePicture(texture);
+            QVERIFY(!glIsTexture(texture));
+        }
     QCOMPARE(glGetError(), GLenum(GL_NO_ERROR));
 }
 
