@@ -159,14 +159,6 @@ QString choosePictureFake(QWidget *, const QString &folder)
     return chosenFile;
 }
 
-// The Open Folder dialog, replaced the same way.
-QString chosenFolder;
-QString chooseFolderFake(QWidget *, const QString &folder)
-{
-    offeredFolders << folder;
-    return chosenFolder;
-}
-
 // Pictures of one colour each, written under their exact bytes; a name starting with "!" is
 // written without it and holds no picture, one ending in "/" is a folder.
 QMap<QByteArray, QRgb> colourOf;
@@ -243,7 +235,7 @@ class tst_Scene3D : public QObject
         // A picture source chosen here runs on the fake monotonic clock from the first frame,
         // so that the tests drive its slideshow.
         if (source.kind != PictureSource::Kind::Standard)
-            w->tick = fakeTick;
+            w->tick = fakeTick, fakeStep = 0;
         w->setPictureSource(source);
         w->clockSource = pinnedClock;
         w->setClockFields(pinned);
@@ -404,7 +396,6 @@ void tst_Scene3D::init()
     pinnedNs = kPinnedEpoch * kSecond;
     pinnedStepNs = 0;
     chosenFile.clear();
-    chosenFolder.clear();
     offeredFolders.clear();
     colourOf.clear();
 }
@@ -1146,9 +1137,7 @@ void tst_Scene3D::pictureIsReadOnlyOnce()
 }
 
 // The picture's texture holds its colours exactly, alpha not premultiplied, bottom row first
-// (texture coordinate t = 0 is the picture's bottom), whatever format the reader gave; the
-// same through the toolkit and through the levels built away from the GUI thread, which go
-// down to one texel.
+// (texture coordinate t = 0 is the picture's bottom), whatever format the reader gave.
 void tst_Scene3D::pictureTexelsAreItsColoursBottomRowFirst()
 {
     auto w = makeScene();
@@ -1172,34 +1161,27 @@ void tst_Scene3D::pictureTexelsAreItsColoursBottomRowFirst()
         translucent.convertToFormat(QImage::Format_RGB888),
         translucent.convertToFormat(QImage::Format_Grayscale8),
     };
-    for (bool levels : {false, true})
-        for (const QImage &picture : pictures) {
-            std::vector<uchar> want;
-            for (int y = picture.height() - 1; y >= 0; --y)
-                for (int x = 0; x < picture.width(); ++x) {
-                    const QRgb c = picture.pixel(x, y);
-                    want.insert(want.end(), {uchar(qRed(c)), uchar(qGreen(c)), uchar(qBlue(c)),
-                                             uchar(qAlpha(c))});
-                }
-            const GLuint texture =
-                levels ? uploadTextureLevels(textureLevels(picture)) : w->uploadPicture(picture);
-            GLint bound = 0, size[2] = {}, last[2] = {};
-            glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-            QVERIFY(texture != 0 && GLuint(bound) == texture);
-            glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size[0]);
-            glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size[1]);
-            QCOMPARE(QSize(size[0], size[1]), picture.size());
-            std::vector<uchar> texels(want.size());
-            glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-            QVERIFY2(texels == want,
-                     qPrintable(QString("picture format %1").arg(picture.format())));
-            glGetTexLevelParameteriv(GL_TEXTURE_2D, 2, GL_TEXTURE_WIDTH, &last[0]);
-            glGetTexLevelParameteriv(GL_TEXTURE_2D, 2, GL_TEXTURE_HEIGHT, &last[1]);
-            if (levels)
-                QCOMPARE(QSize(last[0], last[1]), QSize(1, 1)); // 5x3, 2x1, 1x1
-            w->deletePicture(texture);
-            QVERIFY(!glIsTexture(texture));
-        }
+    for (const QImage &picture : pictures) {
+        std::vector<uchar> want;
+        for (int y = picture.height() - 1; y >= 0; --y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb c = picture.pixel(x, y);
+                want.insert(want.end(),
+                            {uchar(qRed(c)), uchar(qGreen(c)), uchar(qBlue(c)), uchar(qAlpha(c))});
+            }
+        const GLuint texture = w->uploadPicture(picture);
+        GLint bound = 0, size[2] = {};
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+        QVERIFY(texture != 0 && GLuint(bound) == texture);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size[0]);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size[1]);
+        QCOMPARE(QSize(size[0], size[1]), picture.size());
+        std::vector<uchar> texels(want.size());
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+        QVERIFY2(texels == want, qPrintable(QString("picture format %1").arg(picture.format())));
+        w->deletePicture(texture);
+        QVERIFY(!glIsTexture(texture));
+    }
     QCOMPARE(glGetError(), GLenum(GL_NO_ERROR));
 }
 
@@ -1536,14 +1518,15 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
     QTemporaryDir dir;
     for (const QByteArray name : {"a.png", "b.png", "c.png"})
         QVERIFY(makePicture(QFile::encodeName(dir.path()), name));
-    chosenFolder = dir.path();
+    if (entry == "Open Folder…")
+        chosenFile = dir.path(); // the Open Folder dialog is replaced in the same way
     for (bool byMenu : {true, false}) {
         auto w = makeScene(500, 500, {PictureSource::Kind::Folder, dir.path(), 30, false});
         QVERIFY(w);
         QList<PictureSource> chosen;
         w->pictureSourceChosen = [&](const PictureSource &source) { chosen << source; };
         w->pictureChooser = choosePictureFake;
-        w->folderChooser = chooseFolderFake;
+        w->folderChooser = choosePictureFake;
         w->tick = fakeTick;
         fakeNow = 0;
         fakeStep = 20;
@@ -1620,13 +1603,11 @@ void tst_Scene3D::slideshowStepsThroughTheFolder_data()
     // next, previous, "tick N" (N seconds pass), "every N" (the interval), add, remove, rename.
     QTest::addColumn<QByteArray>("steps");
     QTest::addColumn<int>("warned");
-    QTest::newRow("by name, a minute each")
+    QTest::newRow("by name, a minute each, then ten seconds")
         << "folder" << QByteArray("b.png a.png C.png")
-        << QByteArray("start=a.png; tick 59=a.png; tick 1=b.png; tick 60=C.png; tick 60=a.png")
+        << QByteArray("start=a.png; tick 59=a.png; tick 1=b.png; tick 60=C.png; tick 60=a.png; "
+                      "every 10; tick 9=a.png; tick 1=b.png")
         << 0;
-    QTest::newRow("ten seconds each")
-        << "folder" << QByteArray("a.png b.png")
-        << QByteArray("every 10=a.png; tick 9=a.png; tick 1=b.png") << 0;
     QTest::newRow("next and previous at once, then a whole interval")
         << "folder" << QByteArray("a.png b.png c.png")
         << QByteArray("tick 50=a.png; next=b.png; next=c.png; next=a.png; previous=c.png; "
@@ -1670,11 +1651,9 @@ void tst_Scene3D::slideshowStepsThroughTheFolder()
     QFETCH(QByteArray, steps);
     QFETCH(int, warned);
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     const QByteArray folder = QFile::encodeName(dir.path());
     for (const QByteArray &name : files.split(' '))
         QVERIFY(name.isEmpty() || makePicture(folder, name));
-    fakeStep = 0;
     PictureSource from;
     if (source.startsWith("file"))
         from = {PictureSource::Kind::File, dir.filePath(source.mid(5))};
@@ -1682,7 +1661,6 @@ void tst_Scene3D::slideshowStepsThroughTheFolder()
         from = {PictureSource::Kind::Folder, dir.filePath(source == "folder" ? "" : "gone")};
     auto w = makeScene(500, 500, from);
     QVERIFY(w);
-    w->tick = fakeTick;
     QByteArray shownBefore = w->shownFile;
     for (const QByteArray &step : steps.split(';')) {
         const QList<QByteArray> words = step.trimmed().split('=').first().split(' ');
@@ -1712,10 +1690,9 @@ void tst_Scene3D::slideshowStepsThroughTheFolder()
             QCOMPARE(QFile::encodeName(QFileInfo(w->pictureSource.path).fileName()), shown);
     }
     QCOMPARE(warnings.size(), warned);
-    if (warned && files.contains('!'))
-        QVERIFY2(warnings.first().contains("not an image"), qPrintable(warnings.first()));
-    if (warned && !files.contains('!'))
-        QVERIFY2(warnings.first().contains("standard picture"), qPrintable(warnings.first()));
+    for (const QString &warning : warnings)
+        QVERIFY2(warning.contains(QRegularExpression("not an image|standard picture is shown")),
+                 qPrintable(warning));
 }
 
 // Shuffled, every picture comes once before any comes again, one added meanwhile included;
@@ -1723,42 +1700,31 @@ void tst_Scene3D::slideshowStepsThroughTheFolder()
 void tst_Scene3D::shuffleShowsEveryPictureOncePerRound()
 {
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     const QByteArray folder = QFile::encodeName(dir.path());
-    QList<QByteArray> all = {"a.png", "b.png", "c.png", "d.png", "e.png", "f.png"};
+    QList<QByteArray> all = {"a.png", "b.png", "c.png", "d.png", "e.png"};
     for (const QByteArray &name : all)
         QVERIFY(makePicture(folder, name));
-    fakeStep = 0;
     auto w = makeScene(500, 500, {PictureSource::Kind::Folder, dir.path(), 60, true});
     QVERIFY(w);
-    w->tick = fakeTick;
     QList<QByteArray> shown = {shownName(*w)};
-    const auto next = [&] {
+    for (int i = 1; i < 13; ++i) {
+        if (i == 2) { // a picture added comes in the round under way
+            QVERIFY(makePicture(folder, "f.png"));
+            all << "f.png";
+        }
         passSeconds(*w, 60);
-        return settled(*w) ? shownName(*w) : QByteArray("never read");
-    };
-    for (int i = 1; i < 3; ++i)
-        shown << next();
-    QVERIFY(makePicture(folder, "g.png"));
-    all << "g.png";
-    for (int i = 3; i < 7; ++i)
-        shown << next();
-    QList<QByteArray> sorted = shown;
-    std::sort(sorted.begin(), sorted.end());
-    QCOMPARE(sorted, all);
-    QList<QByteArray> second;
-    for (int i = 0; i < 7; ++i)
-        second << next();
-    QVERIFY(second.first() != shown.last());
-    QVERIFY2(second != shown || shown != sorted, "the same order twice, by name");
-    std::sort(second.begin(), second.end());
-    QCOMPARE(second, all);
-    const QByteArray before = shownName(*w);
-    next();
+        QVERIFY(settled(*w));
+        shown << shownName(*w);
+    }
     QTest::keyClick(w.get(), Qt::Key_PageUp);
     QVERIFY(settled(*w));
-    QCOMPARE(shownName(*w), before);
-    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+    QCOMPARE(shownName(*w), shown[11]);
+    QVERIFY(shown[6] != shown[5]);
+    QVERIFY2(shown.mid(0, 6) != all || shown.mid(6, 6) != all, "by name, twice");
+    for (QList<QByteArray> round : {shown.mid(0, 6), shown.mid(6, 6)}) {
+        std::sort(round.begin(), round.end());
+        QCOMPARE(round, all);
+    }
 }
 
 void tst_Scene3D::shownPictureFollowsItsFile_data()
@@ -1777,7 +1743,6 @@ void tst_Scene3D::shownPictureFollowsItsFile()
     QFETCH(QString, source);
     QFETCH(QString, change);
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     const QString file = dir.filePath("shown.png");
     QVERIFY(makePicture(QFile::encodeName(dir.path()), "shown.png"));
     const QRgb before = colourOf["shown.png"];
@@ -1786,10 +1751,8 @@ void tst_Scene3D::shownPictureFollowsItsFile()
         from = {PictureSource::Kind::File, file};
     if (source == "a folder's")
         from = {PictureSource::Kind::Folder, dir.path()};
-    fakeStep = 0;
     auto w = makeScene(500, 500, from);
     QVERIFY(w);
-    w->tick = fakeTick;
     if (source == "dropped")
         QCOMPARE(dropFile(*w, file), QString("taken"));
     QVERIFY(settled(*w));
@@ -1806,7 +1769,6 @@ void tst_Scene3D::shownPictureFollowsItsFile()
         shown.close();
     } else if (change == "renamed over") {
         QVERIFY(writeFile(QFile::encodeName(dir.filePath(".new")), pngOfColour(after)));
-        QVERIFY(QFile::encodeName(dir.filePath(".new")) != QFile::encodeName(file));
         QVERIFY(::rename(QFile::encodeName(dir.filePath(".new")).constData(),
                          QFile::encodeName(file).constData()) == 0);
     } else if (change == "deleted") {
