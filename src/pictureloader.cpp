@@ -42,7 +42,7 @@ void PictureLoader::load(const QByteArray &path, Done done)
                 if (request != m_request)
                     return;
                 m_pending = false;
-                done(*loaded);
+                done(std::move(*loaded));
             },
             Qt::QueuedConnection);
     });

@@ -25,7 +25,7 @@ LoadedPicture loadPicture(const QByteArray &path);
 class PictureLoader
 {
 public:
-    using Done = std::function<void(const LoadedPicture &)>;
+    using Done = std::function<void(LoadedPicture picture)>; // moved in: it may be large
 
     // Results are delivered on RECEIVER's thread, through its event loop.
     explicit PictureLoader(QObject *receiver);

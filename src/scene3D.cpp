@@ -105,6 +105,7 @@ void Scene3D::repaintTimerFired()
     lastReading = now; // a hidden window draws no frame, and this reading stands in for it
     updateGL();
     armRepaintTimer(lastReading);
+    showArrived();
     followPictures();
 }
 

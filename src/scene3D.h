@@ -117,12 +117,13 @@ private:
 
     // The picture on screen and the file it came from, which it follows when that changes.
     PictureLoader pictureLoader{this};
-    Slideshow slideshow;         // a folder's order; for a single file, that file's folder
-    QByteArray shownFile;        // exact bytes; empty while no file's picture is shown
-    FileStamp shownStamp;        // of the file as it was read
-    long long shownSince = 0;    // tick; a folder's next picture is due an interval later
-    QSet<QByteArray> reported;   // pictures that failed, reported once each in a run
-    bool folderReported = false; // "no picture can be read", until one can again
+    Slideshow slideshow;           // a folder's order; for a single file, that file's folder
+    QByteArray shownFile;          // exact bytes; empty while no file's picture is shown
+    FileStamp shownStamp;          // of the file as it was read
+    long long lastStep = 0;        // tick of the last step; the next is due an interval later
+    QSet<QByteArray> reported;     // pictures that failed, reported once each in a run
+    bool folderReported = false;   // "no picture can be read", until one can again
+    std::function<void()> arrived; // a picture read, waiting for the clock's frame to pass
 
     TickSource tick;
     ClockSource clockSource;
@@ -214,6 +215,9 @@ private:
     void stepPictures(int direction, int tries, Load when);
     void showStandardPicture(Load when);
     void load(const QByteArray &path, Load when, std::function<void(const LoadedPicture &)> done);
+    static int uploadMsFor(const TextureLevels &levels);
+    void showArrived();
+    bool pictureLoading() const { return pictureLoader.busy() || arrived; }
     void showLoaded(const LoadedPicture &picture);
     void reportOnce(const LoadedPicture &picture);
     void followPictures();

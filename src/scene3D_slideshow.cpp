@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "scene3D.h"
 
@@ -54,10 +55,10 @@ void Scene3D::showSource(Load when)
 void Scene3D::stepPictures(int direction, int tries, Load when)
 {
     const QByteArray path = slideshow.step(direction);
+    lastStep = tick(); // the next is due an interval after this step, however long it takes
     if (tries < 0)
         tries = slideshow.count();
     if (path.isEmpty() || tries == 0) {
-        shownSince = tick();
         if (!folderReported)
             qWarning(
                 "velkar: no picture in \"%s\" can be read%s; the standard picture is shown",
@@ -105,11 +106,38 @@ void Scene3D::load(const QByteArray &path, Load when,
         done(loadPicture(path));
         return;
     }
-    pictureLoader.load(path, [this, done](const LoadedPicture &picture) {
-        makeCurrent();
-        done(picture);
-        updateGL();
+    arrived = nullptr; // a picture read earlier and not shown yet is no longer wanted
+    pictureLoader.load(path, [this, done](LoadedPicture picture) {
+        const int uploadMs = uploadMsFor(picture.levels);
+        arrived = [this, done, picture = std::move(picture)] {
+            makeCurrent();
+            done(picture);
+            updateGL();
+        };
+        if (!repaintTimer->isActive() || repaintTimer->remainingTime() > uploadMs)
+            showArrived();
     });
+}
+
+// Uploading a large picture takes the GUI thread long enough to hold the clock's next frame
+// back: 4096x4096 pixels took 115 to 140 ms on a two-core machine under load. So a picture
+// that arrives too close to the next second waits for that second's frame, and then has the
+// whole second.
+int Scene3D::uploadMsFor(const TextureLevels &levels)
+{
+    size_t bytes = 0;
+    for (const TextureLevel &level : levels)
+        bytes += level.texels.size();
+    return 20 + int(3 * (bytes >> 20)); // 3 ms a MiB: about twice the time measured
+}
+
+void Scene3D::showArrived()
+{
+    if (!arrived)
+        return;
+    const std::function<void()> show = std::move(arrived);
+    arrived = nullptr;
+    show();
 }
 
 // With the levels ready only the upload is left to do here. Needs the context current.
@@ -121,7 +149,6 @@ void Scene3D::showLoaded(const LoadedPicture &picture)
     textureTried = true;
     shownFile = picture.path;
     shownStamp = picture.stamp;
-    shownSince = tick();
 }
 
 void Scene3D::reportOnce(const LoadedPicture &picture)
@@ -138,10 +165,10 @@ void Scene3D::reportOnce(const LoadedPicture &picture)
 // file replaced by a rename, which a watch on the name loses. A file deleted stays on screen.
 void Scene3D::followPictures()
 {
-    if (!textureTried || pictureLoader.busy())
+    if (!textureTried || pictureLoading())
         return;
     if (pictureSource.kind == PictureSource::Kind::Folder &&
-        tick() - shownSince >= pictureSource.intervalSeconds * 1000LL) {
+        tick() - lastStep >= pictureSource.intervalSeconds * 1000LL) {
         stepPictures(1, -1, Load::InBackground);
         return;
     }
@@ -149,14 +176,11 @@ void Scene3D::followPictures()
     if (shownFile.isEmpty() || !now || *now == shownStamp)
         return;
     shownStamp = *now; // a file that cannot be read now is tried again when it changes again
-    const long long since = shownSince;
-    load(shownFile, Load::InBackground, [this, since](const LoadedPicture &picture) {
-        if (picture.levels.empty()) {
+    load(shownFile, Load::InBackground, [this](const LoadedPicture &picture) {
+        if (picture.levels.empty())
             reportOnce(picture);
-            return;
-        }
-        showLoaded(picture);
-        shownSince = since; // the same picture, newly drawn: its time on screen goes on
+        else
+            showLoaded(picture);
     });
 }
 

@@ -288,9 +288,9 @@ class tst_Scene3D : public QObject
         QDeadlineTimer deadline(10000);
         QTimer wake; // the wait below returns at least this often
         wake.start(100);
-        while (w.pictureLoader.busy() && !deadline.hasExpired())
+        while (w.pictureLoading() && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        return !w.pictureLoader.busy();
+        return !w.pictureLoading();
     }
 
     // Where a vertex lands in the window, in logical pixels from the top-left.
