@@ -120,15 +120,15 @@ void Scene3D::load(const QByteArray &path, Load when,
 }
 
 // Uploading a large picture takes the GUI thread long enough to hold the clock's next frame
-// back: 4096x4096 pixels took 115 to 140 ms on a two-core machine under load. So a picture
-// that arrives too close to the next second waits for that second's frame, and then has the
-// whole second.
+// back: its 85 MiB of levels took 115 to 140 ms on a quiet two-core machine, and more than
+// 300 ms when other programs kept both cores busy. So a picture that arrives too close to the
+// next second waits for that second's frame, and then has the whole second.
 int Scene3D::uploadMsFor(const TextureLevels &levels)
 {
     size_t bytes = 0;
     for (const TextureLevel &level : levels)
         bytes += level.texels.size();
-    return 20 + int(3 * (bytes >> 20)); // 3 ms a MiB: about twice the time measured
+    return 20 + int(6 * (bytes >> 20)); // 6 ms a MiB: four times the quiet machine's
 }
 
 void Scene3D::showArrived()
