@@ -51,7 +51,8 @@ struct PictureRead {
 // contents. Only a regular file (links followed) is read.
 PictureRead readScreenPicture(const QByteArray &path);
 
-// A file name as messages write it: as text, each byte that is not UTF-8 as \xNN.
+// A file name as messages write it: as text when it is UTF-8, else each byte that is not
+// ASCII as \xNN.
 QString shownName(const QByteArray &path);
 
 // The one warning line for a picture that cannot be read: the file, the working directory
