@@ -31,7 +31,7 @@ public:
     QString why() const { return m_why; } // why the folder could not be listed, at the last step
     int count() const { return m_count; } // pictures in the folder at the last step
 
-    std::mt19937 random; // seeded by the tests; shuffled rounds differ from run to run
+    std::mt19937 random{std::random_device{}()}; // the tests seed it themselves
 
 private:
     void reconcile(const std::vector<QByteArray> &names);
