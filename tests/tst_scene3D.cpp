@@ -159,8 +159,7 @@ QString choosePictureFake(QWidget *, const QString &folder)
     return chosenFile;
 }
 
-// Pictures of one colour each, written under their exact bytes; a name starting with "!" is
-// written without it and holds no picture, one ending in "/" is a folder.
+// Pictures of one colour each under their exact bytes; "!NAME" holds none, "NAME/" is a folder.
 QMap<QByteArray, QRgb> colourOf;
 bool writeFile(const QByteArray &path, const QByteArray &contents)
 {
@@ -281,8 +280,7 @@ class tst_Scene3D : public QObject
         w.repaintTimer->stop();
     }
 
-    // Waits until the picture asked for has been read in the background and shown, or
-    // refused; false when that takes more than ten seconds.
+    // Waits up to ten seconds for the picture asked for to be read and shown, or refused.
     static bool settled(Scene3D &w)
     {
         QDeadlineTimer deadline(10000);
@@ -1701,7 +1699,7 @@ void tst_Scene3D::shuffleShowsEveryPictureOncePerRound()
 {
     QTemporaryDir dir;
     const QByteArray folder = QFile::encodeName(dir.path());
-    QList<QByteArray> all = {"a.png", "b.png", "c.png", "d.png", "e.png"};
+    QList<QByteArray> all = {"a.png", "b.png", "c.png", "d.png", "e.png"}; // f.png comes later
     for (const QByteArray &name : all)
         QVERIFY(makePicture(folder, name));
     const PictureSource source = {PictureSource::Kind::Folder, dir.path(), 60, true};
@@ -1712,10 +1710,8 @@ void tst_Scene3D::shuffleShowsEveryPictureOncePerRound()
     QVERIFY(settled(*w));
     QList<QByteArray> shown = {shownName(*w)};
     for (int i = 1; i < 13; ++i) {
-        if (i == 2) { // a picture added comes in the round under way
-            QVERIFY(makePicture(folder, "f.png"));
-            all << "f.png";
-        }
+        if (i == 2) // a picture added comes in the round under way
+            QVERIFY(makePicture(folder, (all << "f.png").last()));
         passSeconds(*w, 60);
         QVERIFY(settled(*w));
         shown << shownName(*w);
