@@ -6,12 +6,17 @@
 //   scene_bench steady --aa on|off [--frames N] [--warmup N]
 //   scene_bench lid                      (antialiasing on, the timed opening from closed)
 //   scene_bench heap-tunables            (velkar's heap thresholds, as GLIBC_TUNABLES)
+//   scene_bench make-pictures DIR N      (N 4096x4096 JPEGs for the slideshow, in DIR)
+//   scene_bench slideshow DIR SECONDS    (a window showing DIR's pictures in turn, as velkar
+//                                         does with that folder remembered, until stopped)
 //
 // Built twice: scene_bench for timing, scene_bench_alloc with malloc replaced to count
 // the allocations made during the steady frames (VELKAR_BENCH_ALLOCS).
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
@@ -63,6 +68,7 @@ public:
     }
 
     static int runMode(int argc, char **argv);
+    static int slideshow(const char *folder, int seconds);
 
 private:
     using MarkFn = void (*)(const char *);
@@ -158,6 +164,51 @@ int SceneBench::runMode(int argc, char **argv)
     return !std::strcmp(mode, "lid") ? lid(bench) : steady(bench, aa, frames, warmup);
 }
 
+// A window like velkar's with a folder as its picture source, as a remembered one arrives at
+// start. Each picture that reaches the screen is written on stderr, so the bench can tell
+// that the slideshow turned.
+int SceneBench::slideshow(const char *folder, int seconds)
+{
+    Scene3D scene(nullptr);
+    scene.setPictureSource({PictureSource::Kind::Folder, QString::fromLocal8Bit(folder), seconds});
+    scene.setWindowTitle("My mobile phone: Velkar");
+    scene.resize(500, 500);
+    scene.show();
+    QByteArray shown;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (scene.shownFile != shown)
+            std::fprintf(stderr, "velkar-bench: shown %s\n", (shown = scene.shownFile).constData());
+    });
+    watch.start(250);
+    return QApplication::exec();
+}
+
+// Noise over a gradient: large files that decode as slowly as photographs of the same size,
+// or more slowly.
+int makePictures(const char *folder, int count)
+{
+    quint32 state = 2463534242u;
+    for (int n = 0; n < count; ++n) {
+        QImage picture(4096, 4096, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y) {
+            auto *row = reinterpret_cast<QRgb *>(picture.scanLine(y));
+            for (int x = 0; x < picture.width(); ++x) {
+                state ^= state << 13, state ^= state >> 17, state ^= state << 5;
+                const int noise = int(state & 63);
+                row[x] = qRgb((x / 16 + noise + 40 * n) & 255, (y / 16 + noise) & 255,
+                              ((x + y) / 32 + noise) & 255);
+            }
+        }
+        const QString file = QString("%1/picture-%2.jpg").arg(folder).arg(n, 2, 10, QChar('0'));
+        if (!picture.save(file, "JPEG", 90)) {
+            std::fprintf(stderr, "scene_bench: cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+    }
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
     // The bench replays velkar's frames with these too; they are written down only in heap.h.
@@ -168,5 +219,9 @@ int main(int argc, char **argv)
     }
     tuneHeapForFrames(); // as velkar's own main does
     QApplication app(argc, argv);
+    if (argc == 4 && !std::strcmp(argv[1], "make-pictures"))
+        return makePictures(argv[2], std::atoi(argv[3]));
+    if (argc == 4 && !std::strcmp(argv[1], "slideshow"))
+        return SceneBench::slideshow(argv[2], std::atoi(argv[3]));
     return SceneBench::runMode(argc, argv);
 }

@@ -17,6 +17,8 @@ constexpr CommandKey kNoKey = {0, nullptr};
 constexpr MenuEntry kNotInMenu = {0, 0, nullptr, nullptr};
 constexpr CardRow kCardAbove = {nullptr, nullptr}; // the row above covers it
 constexpr CardRow kNoCardRow = {nullptr, nullptr};
+constexpr const char *kSlideshow = QT_TRANSLATE_NOOP("ContextMenu", "Slideshow");
+constexpr bool kChoice = true;
 
 } // namespace
 
@@ -61,6 +63,16 @@ const std::vector<Command> CommandTable::rows = {
      {QT_TRANSLATE_NOOP("Controls", "Ctrl+O"), QT_TRANSLATE_NOOP("Controls", "open a picture for the main screen")}},
     {nullptr,                      {kNoKey, kNoKey},                                              kWindow,   kNotInMenu,
      {QT_TRANSLATE_NOOP("Controls", "drop an image file"), QT_TRANSLATE_NOOP("Controls", "show it on the main screen")}},
+    {&Scene3D::openFolder,         {{kCtrl | kShift | Qt::Key_O, "Ctrl+Shift+O"}, kNoKey},        kWindow,   {1, 2, QT_TRANSLATE_NOOP("ContextMenu", "Open Folder…"), nullptr},
+     {QT_TRANSLATE_NOOP("Controls", "Ctrl+Shift+O"), QT_TRANSLATE_NOOP("Controls", "show the pictures of a folder in turn")}},
+    {&Scene3D::nextPicture,        {{Qt::Key_PageDown, "PageDown"}, kNoKey},                      kWindow,   {1, 5, QT_TRANSLATE_NOOP("ContextMenu", "Next Picture"), nullptr},
+     {QT_TRANSLATE_NOOP("Controls", "PageDown / PageUp"), QT_TRANSLATE_NOOP("Controls", "the next / previous picture of the folder")}},
+    {&Scene3D::previousPicture,    {{Qt::Key_PageUp, "PageUp"}, kNoKey},                          kWindow,   {1, 6, QT_TRANSLATE_NOOP("ContextMenu", "Previous Picture"), nullptr}, kCardAbove},
+    {&Scene3D::showEach<10>,       {kNoKey, kNoKey},                                              kWindow,   {1, 4, QT_TRANSLATE_NOOP("ContextMenu", "10 Seconds"), &Scene3D::showsEach<10>, kSlideshow, kChoice}, kNoCardRow},
+    {&Scene3D::showEach<60>,       {kNoKey, kNoKey},                                              kWindow,   {1, 4, QT_TRANSLATE_NOOP("ContextMenu", "1 Minute"), &Scene3D::showsEach<60>, kSlideshow, kChoice}, kNoCardRow},
+    {&Scene3D::showEach<300>,      {kNoKey, kNoKey},                                              kWindow,   {1, 4, QT_TRANSLATE_NOOP("ContextMenu", "5 Minutes"), &Scene3D::showsEach<300>, kSlideshow, kChoice}, kNoCardRow},
+    {&Scene3D::showEach<3600>,     {kNoKey, kNoKey},                                              kWindow,   {1, 4, QT_TRANSLATE_NOOP("ContextMenu", "1 Hour"), &Scene3D::showsEach<3600>, kSlideshow, kChoice}, kNoCardRow},
+    {&Scene3D::toggleShuffle,      {kNoKey, kNoKey},                                              kWindow,   {1, 4, QT_TRANSLATE_NOOP("ContextMenu", "Shuffle"), &Scene3D::shuffled, kSlideshow}, kNoCardRow},
     {&Scene3D::toggleFullScreen,   {{Qt::Key_F11, "F11"}, kNoKey},                                kWindow,   {4, 3, QT_TRANSLATE_NOOP("ContextMenu", "Full Screen"), &QWidget::isFullScreen},
      {QT_TRANSLATE_NOOP("Controls", "F11"), QT_TRANSLATE_NOOP("Controls", "full screen on or off")}},
     {&Scene3D::toggleControls,     {{Qt::Key_F1, "F1"}, {Qt::Key_H, "H"}},                        kWindow,   {6, 1, QT_TRANSLATE_NOOP("ContextMenu", "Controls"), nullptr},

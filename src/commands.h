@@ -16,11 +16,14 @@ struct CommandKey {
 };
 
 // Its entry in the menu: the group (set off from the next by a line), its place in the group
-// and its text; a check mark there shows what `checked` says.
+// and its text; a check mark there shows what `checked` says. Entries of a submenu share
+// their place, in the order of the table.
 struct MenuEntry {
     int group, order; // group 0: not in the menu
     const char *text;
     bool (Scene3D::*checked)() const;
+    const char *submenu = nullptr; // its title; nullptr: in the menu itself
+    bool choice = false;           // one of the submenu's choices, of which one is checked
 };
 
 // Its row on the card and in --help; nullptr for both when the row above covers it too.

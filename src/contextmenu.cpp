@@ -1,5 +1,6 @@
 #include "contextmenu.h"
 
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QMenu>
 #include <algorithm>
@@ -9,6 +10,11 @@
 
 namespace {
 
+QString translate(const char *text)
+{
+    return QCoreApplication::translate("ContextMenu", text);
+}
+
 // The commands that have an entry, in the menu's order.
 std::vector<const Command *> menuEntries()
 {
@@ -16,11 +22,32 @@ std::vector<const Command *> menuEntries()
     for (const Command &command : commands())
         if (command.menu.group)
             entries.push_back(&command);
-    std::sort(entries.begin(), entries.end(), [](const Command *a, const Command *b) {
+    std::stable_sort(entries.begin(), entries.end(), [](const Command *a, const Command *b) {
         return std::make_pair(a->menu.group, a->menu.order) <
                std::make_pair(b->menu.group, b->menu.order);
     });
     return entries;
+}
+
+// The submenu an entry goes in, made with its first entry; the menu itself for the others.
+QMenu *placeOf(QMenu *menu, const MenuEntry &entry)
+{
+    if (!entry.submenu)
+        return menu;
+    const QString title = translate(entry.submenu);
+    for (QAction *action : menu->actions())
+        if (action->menu() && action->text() == title)
+            return action->menu();
+    return menu->addMenu(title);
+}
+
+// A submenu's choices exclude each other: one group of them in each submenu.
+void addChoice(QMenu *submenu, QAction *action)
+{
+    auto *choices = submenu->findChild<QActionGroup *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!choices)
+        choices = new QActionGroup(submenu);
+    choices->addAction(action);
 }
 
 } // namespace
@@ -33,8 +60,8 @@ QMenu *makeContextMenu(Scene3D *scene)
         if (group && command->menu.group != group)
             menu->addSeparator();
         group = command->menu.group;
-        QAction *action =
-            menu->addAction(QCoreApplication::translate("ContextMenu", command->menu.text));
+        QMenu *place = placeOf(menu, command->menu);
+        QAction *action = place->addAction(translate(command->menu.text));
         if (command->keys[0].chord) {
             action->setShortcut(QKeySequence(command->keys[0].chord));
             action->setShortcutContext(Qt::WidgetShortcut);
@@ -46,6 +73,8 @@ QMenu *makeContextMenu(Scene3D *scene)
             QObject::connect(menu, &QMenu::aboutToShow, action,
                              [scene, checked, action] { action->setChecked((scene->*checked)()); });
         }
+        if (command->menu.choice)
+            addChoice(place, action);
     }
     return menu;
 }

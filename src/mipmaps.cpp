@@ -1,6 +1,6 @@
 #include "mipmaps.h"
 
-#include <GL/gl.h>
+#include <QImage>
 #include <algorithm>
 
 std::vector<unsigned char> halveRgba(const std::vector<unsigned char> &level, int width, int height)
@@ -28,23 +28,43 @@ std::vector<unsigned char> halveRgba(const std::vector<unsigned char> &level, in
 // Asking the driver for mipmaps (GL_GENERATE_MIPMAP, as QGLContext::bindTexture does by
 // default) makes llvmpipe compile a blit shader that its shader cache does not keep: on
 // every start that held the first frame back by about 150 ms. A 256x256 picture halves on
-// the CPU in well under a millisecond, with the same box filter.
-void buildMipmaps()
+// the CPU in well under a millisecond, with the same box filter; a 4096x4096 one takes long
+// enough that it is halved where it is decoded, away from the frames.
+TextureLevels textureLevels(const QImage &picture)
 {
-    GLint width = 0;
-    GLint height = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    // What QGLContext::bindTexture made of a picture: one with an alpha channel becomes
+    // non-premultiplied ARGB, any other opaque RGB; then RGBA bytes, bottom row first.
+    const QImage texels = picture
+                              .convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                                         : QImage::Format_RGB32)
+                              .convertToFormat(QImage::Format_RGBA8888)
+                              .mirrored();
+    int width = texels.width(), height = texels.height();
     if (width <= 0 || height <= 0)
-        return;
-    std::vector<unsigned char> level(size_t(width) * size_t(height) * 4);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, level.data());
-    for (GLint n = 1; width > 1 || height > 1; ++n) {
-        level = halveRgba(level, width, height);
+        return {};
+    TextureLevels levels;
+    levels.push_back({width, height, {}});
+    // Rows of four-byte texels are packed: no padding to skip.
+    levels.back().texels.assign(texels.constBits(),
+                                texels.constBits() + size_t(width) * size_t(height) * 4);
+    while (width > 1 || height > 1) {
+        std::vector<unsigned char> next = halveRgba(levels.back().texels, width, height);
         width = std::max(width / 2, 1);
         height = std::max(height / 2, 1);
-        glTexImage2D(GL_TEXTURE_2D, n, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                     level.data());
+        levels.push_back({width, height, std::move(next)});
     }
+    return levels;
+}
+
+GLuint uploadTextureLevels(const TextureLevels &levels)
+{
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    for (size_t n = 0; n < levels.size(); ++n)
+        glTexImage2D(GL_TEXTURE_2D, GLint(n), GL_RGBA, levels[n].width, levels[n].height, 0,
+                     GL_RGBA, GL_UNSIGNED_BYTE, levels[n].texels.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    return texture;
 }

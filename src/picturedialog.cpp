@@ -46,3 +46,9 @@ QString choosePicture(QWidget *parent, const QString &folder)
                                         QCoreApplication::translate("OpenPicture", "Open Picture"),
                                         folder, pictureFilters());
 }
+
+QString choosePictureFolder(QWidget *parent, const QString &folder)
+{
+    return QFileDialog::getExistingDirectory(
+        parent, QCoreApplication::translate("OpenPicture", "Open Folder"), folder);
+}

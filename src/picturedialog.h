@@ -15,3 +15,7 @@ QString pictureFilters();
 // Asks for a picture with the platform's dialog (the portal's, on a desktop that has one),
 // starting in FOLDER. Gives the file chosen, or nothing when cancelled.
 QString choosePicture(QWidget *parent, const QString &folder);
+
+// Asks for a folder of pictures with the platform's dialog, starting in FOLDER. Gives the
+// folder chosen, or nothing when cancelled.
+QString choosePictureFolder(QWidget *parent, const QString &folder);

@@ -39,6 +39,7 @@ Scene3D::Scene3D(QWidget *parent)
     setClockFields(lastReading.fields);
     setAcceptDrops(true);
     pictureChooser = choosePicture;
+    folderChooser = choosePictureFolder;
     setToolTip(QCoreApplication::translate(
         "Scene3D", "Right-click for the menu of commands, F1 for the list of controls"));
     setAccessibleName("Velkar");
@@ -56,7 +57,7 @@ Scene3D::~Scene3D()
 {
     if (texture) {
         surface().makeCurrent();
-        surface().deletePicture(texture);
+        glDeleteTextures(1, &texture);
     }
 }
 
@@ -108,6 +109,8 @@ void Scene3D::repaintTimerFired()
     updateGL();
     describeForAccessibility();
     armRepaintTimer(lastReading);
+    showArrived();
+    followPictures();
 }
 
 void Scene3D::getVertexArray()

@@ -2,12 +2,15 @@
 #pragma once
 
 #include <QPoint>
+#include <QSet>
 #include <functional>
 #include <optional>
 
 #include "glwidget.h"
+#include "pictureloader.h"
 #include "picturesource.h"
 #include "repaint.h"
+#include "slideshow.h"
 #include "tables.h"
 #include "view.h"
 
@@ -47,14 +50,17 @@ public:
     using ClockSource = std::function<model::ClockReading()>;
     // Asks for a picture file, starting in a folder; gives nothing when cancelled.
     using PictureChooser = std::function<QString(QWidget *parent, const QString &folder)>;
+    // Asks for a folder of pictures, starting in a folder; gives nothing when cancelled.
+    using FolderChooser = std::function<QString(QWidget *parent, const QString &folder)>;
 
     // Where the lid animations and the clocks take their time from; the clocks are read
     // again at once, so the next frame's hands show the new time too.
     void setTimeSources(TickSource ticks, ClockSource clock);
 
     // Where the screen picture comes from, read at the first frame: the standard picture
-    // unless set before. The window changes it when the user opens or drops a picture.
-    void setPictureSource(const PictureSource &source) { pictureSource = source; }
+    // unless set before; set later, the new source's picture is read in the background. The
+    // window changes it when the user opens or drops a picture or opens a folder.
+    void setPictureSource(const PictureSource &source);
     const PictureSource &currentPictureSource() const { return pictureSource; }
 
     // Called when the user has chosen another picture source in the window (not when it is
@@ -108,7 +114,18 @@ private:
     bool controlsShown = false;
     QMenu *contextMenu = nullptr; // made when first opened
     PictureChooser pictureChooser;
-    QString pictureFolder; // where Open Picture starts: the folder of the last one chosen
+    FolderChooser folderChooser;
+    QString pictureFolder; // where the dialogs start: the folder of the last choice
+
+    // The picture on screen and the file it came from, which it follows when that changes.
+    PictureLoader pictureLoader{this};
+    Slideshow slideshow;           // a folder's order; for a single file, that file's folder
+    QByteArray shownFile;          // exact bytes; empty while no file's picture is shown
+    FileStamp shownStamp;          // of the file as it was read
+    long long lastStep = 0;        // tick of the last step; the next is due an interval later
+    QSet<QByteArray> reported;     // pictures that failed, reported once each in a run
+    bool folderReported = false;   // "no picture can be read", until one can again
+    std::function<void()> arrived; // a picture read, waiting for the clock's frame to pass
 
     TickSource tick;
     ClockSource clockSource;
@@ -190,14 +207,37 @@ private:
     void showPicture(const QString &fileName);
     void choosePictureSource(const PictureSource &source);
     void openPicture();
-    void replaceTexture(const QImage &picture);
     void saveScreenshot();
+
+    // Folders of pictures and the picture shown following its file
+    enum class Load { Now, InBackground };
+    void openFolder();
+    void nextPicture();
+    void previousPicture();
+    void stepFromShown(int direction);
+    template <int seconds> void showEach() { setSlideshowInterval(seconds); }
+    template <int seconds> bool showsEach() const
+    {
+        return pictureSource.intervalSeconds == seconds;
+    }
+    void setSlideshowInterval(int seconds);
+    void toggleShuffle();
+    bool shuffled() const { return pictureSource.shuffle; }
+    void showSource(Load when);
+    void stepPictures(int direction, int tries, Load when);
+    void showStandardPicture(Load when);
+    void load(const QByteArray &path, Load when, std::function<void(const LoadedPicture &)> done);
+    static int uploadMsFor(const TextureLevels &levels);
+    void showArrived();
+    bool pictureLoading() const { return pictureLoader.busy() || arrived; }
+    void showLoaded(const LoadedPicture &picture);
+    void reportOnce(const LoadedPicture &picture);
+    void followPictures();
 
     // Clock repaints
     void armRepaintTimer(const model::ClockReading &from);
     void repaintTimerFired();
 
     // Accessibility: the window's description for assistive tools
-    QString shownPicture; // the file name of the picture on the main screen; empty: none
     void describeForAccessibility();
 };

@@ -4,6 +4,7 @@
 
 #include "commands.h"
 #include "scene3D.h"
+#include "texture.h"
 
 namespace {
 
@@ -43,8 +44,9 @@ void Scene3D::describeForAccessibility()
                              .arg(clock.hou, 2, 10, QChar('0'))
                              .arg(clock.min, 2, 10, QChar('0'))
                              .arg(clock.sec, 2, 10, QChar('0'));
-    const QString picture =
-        shownPicture.isEmpty() ? translate("Scene3D", "no picture") : shownPicture;
+    const QString picture = shownFile.isEmpty()
+                                ? translate("Scene3D", "no picture")
+                                : shownName(shownFile.mid(shownFile.lastIndexOf('/') + 1));
     const QString description =
         controlsShown ? cardText()
                       : translate("Scene3D", "%1, %2, %3").arg(time, lidText(nAni), picture);

@@ -1,9 +1,5 @@
 // One drawing of the whole phone from the model tables.
-#include <QFileInfo>
-
-#include "mipmaps.h"
 #include "scene3D.h"
-#include "texture.h"
 
 namespace {
 
@@ -56,29 +52,16 @@ void Scene3D::drawDialMarks()
     }
 }
 
-// The picture is read and made a texture on first use only; a failure is reported once
-// and the figure is drawn without it.
+// The picture is read and made a texture at the first frame, so that it shows there; a
+// failure is reported once and the figure is drawn without it. Later pictures come from
+// the background (scene3D_slideshow.cpp).
 void Scene3D::bindScreenTexture()
 {
     if (!textureTried) {
         textureTried = true;
-        const QImage picture = loadScreenPicture(pictureSource.file());
-        if (!picture.isNull()) {
-            replaceTexture(picture);
-            shownPicture = QFileInfo(pictureSource.file()).fileName();
-        }
+        showSource(Load::Now);
     }
     glBindTexture(GL_TEXTURE_2D, texture);
-}
-
-// Needs the context current. The texture it replaces is freed.
-void Scene3D::replaceTexture(const QImage &picture)
-{
-    if (texture)
-        surface().deletePicture(texture);
-    // Level 0 only: the smaller levels are built on the CPU.
-    texture = surface().uploadPicture(picture);
-    buildMipmaps();
 }
 
 void Scene3D::drawScreenPicture()

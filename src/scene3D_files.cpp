@@ -1,7 +1,8 @@
-// The files the window reads and writes besides its start-up picture: dropped pictures and
-// screenshots.
+// The files the window reads and writes besides its start-up picture: pictures opened or
+// dropped, and screenshots.
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdio>
@@ -10,20 +11,20 @@
 #include "screenshot.h"
 #include "texture.h"
 
-// A picture the user opened or dropped: shown at once, and from now on the picture source. A
-// picture that cannot be read leaves the one shown; the loader says why.
+// A picture the user opened or dropped: shown as soon as it is read, and from then on the
+// picture source. A picture that cannot be read leaves the one shown, and says why.
 void Scene3D::showPicture(const QString &fileName)
 {
-    const QImage picture = loadScreenPicture(fileName);
-    if (picture.isNull())
-        return;
-    surface().makeCurrent();
-    textureTried = true;
-    replaceTexture(picture);
-    shownPicture = QFileInfo(fileName).fileName();
-    updateGL();
-    choosePictureSource({PictureSource::Kind::File, QFileInfo(fileName).absoluteFilePath(),
-                         pictureSource.intervalSeconds, pictureSource.shuffle});
+    load(QFile::encodeName(fileName), Load::InBackground,
+         [this, fileName](const LoadedPicture &picture) {
+             if (picture.levels.empty()) {
+                 qWarning("%s", qUtf8Printable(pictureWarning(fileName, picture.why)));
+                 return;
+             }
+             showLoaded(picture);
+             choosePictureSource({PictureSource::Kind::File, QFileInfo(fileName).absoluteFilePath(),
+                                  pictureSource.intervalSeconds, pictureSource.shuffle});
+         });
 }
 
 // The user's choice in the window: the source changes and whoever remembers it is told.

@@ -15,15 +15,6 @@
 
 namespace {
 
-QImage refuse(const QString &fileName, const QString &why)
-{
-    const QString line =
-        QCoreApplication::translate("Picture", "no screen picture: \"%1\" in %2: %3")
-            .arg(fileName, QDir::currentPath(), why);
-    qWarning("velkar: %s", qUtf8Printable(line));
-    return QImage();
-}
-
 // What a file-system object is, for a message that says why it is not a picture.
 QString kindOf(mode_t mode)
 {
@@ -93,7 +84,8 @@ bool bmpTruncated(const BmpHeader &header, qint64 fileSize)
     return fileSize < qint64(header.dataOffset) + rowBytes * header.height;
 }
 
-QImage decode(const QString &fileName, QFile &file, qint64 fileSize)
+// The picture, or why it cannot be read.
+QImage decode(QFile &file, qint64 fileSize, QString &why)
 {
     // Detecting the format through QImageReader loads every image plugin (and with them Qt
     // Svg and libjpeg) before the built-in BMP reader is asked, a few milliseconds and some
@@ -104,64 +96,111 @@ QImage decode(const QString &fileName, QFile &file, qint64 fileSize)
     QImageReader reader(&file, isBmp ? QByteArray("bmp") : QByteArray());
     reader.setAutoDetectImageFormat(!isBmp);
     reader.setDecideFormatFromContent(!isBmp);
-    if (!reader.canRead())
-        return refuse(fileName,
-                      QCoreApplication::translate("Picture", "not an image this program can read"));
+    if (!reader.canRead()) {
+        why = QCoreApplication::translate("Picture", "not an image this program can read");
+        return QImage();
+    }
     QSize size = reader.size();
     if (!size.isValid() && bmpHeaderRead)
         size = bmpClaimedSize(bmp);
-    if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
-        return refuse(fileName, QCoreApplication::translate(
-                                    "Picture", "its header claims %1x%2 pixels, more than %3x%3")
-                                    .arg(size.width())
-                                    .arg(size.height())
-                                    .arg(kMaxPictureSide));
-    if (bmpHeaderRead && bmpTruncated(bmp, fileSize))
-        return refuse(fileName, QCoreApplication::translate("Picture", "the file is truncated"));
-
+    if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide) {
+        why = QCoreApplication::translate("Picture",
+                                          "its header claims %1x%2 pixels, more than %3x%3")
+                  .arg(size.width())
+                  .arg(size.height())
+                  .arg(kMaxPictureSide);
+        return QImage();
+    }
+    if (bmpHeaderRead && bmpTruncated(bmp, fileSize)) {
+        why = QCoreApplication::translate("Picture", "the file is truncated");
+        return QImage();
+    }
     QImage image;
     if (!reader.read(&image) || image.isNull())
-        return refuse(fileName, reader.errorString());
+        why = reader.errorString();
     return image;
 }
 
 } // namespace
 
+FileStamp fileStamp(const struct stat &info)
+{
+    return {info.st_dev, info.st_ino, info.st_size,
+            info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec};
+}
+
+std::optional<FileStamp> currentStamp(const QByteArray &path)
+{
+    struct stat info = {};
+    if (::stat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return fileStamp(info);
+}
+
+QString shownName(const QByteArray &path)
+{
+    const QString text = QString::fromUtf8(path);
+    if (text.toUtf8() == path)
+        return text;
+    QString escaped;
+    for (char byte : path)
+        escaped += uchar(byte) < 0x80 ? QString(QChar(byte))
+                                      : QString("\\x%1").arg(uchar(byte), 2, 16, QChar('0'));
+    return escaped;
+}
+
+QString pictureWarning(const QString &name, const QString &why)
+{
+    return "velkar: " +
+           QCoreApplication::translate("Picture", "no screen picture: \"%1\" in %2: %3")
+               .arg(name, QDir::currentPath(), why);
+}
+
 // The name is opened once, without waiting: a named pipe with no writer or a device would
 // otherwise block the first frame for good. Every check after that is made on the
 // descriptor that was opened, and the picture is read from it, so the file checked is the
 // file read even if the name is changed meanwhile.
-QImage loadScreenPicture(const QString &fileName)
+PictureRead readScreenPicture(const QByteArray &path)
 {
-    const int fd = ::open(QFile::encodeName(fileName).constData(),
-                          O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return refuse(fileName, openError(errno));
+    PictureRead read;
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        read.why = openError(errno);
+        return read;
+    }
     struct stat info = {};
-    if (::fstat(fd, &info) != 0) {
-        const QString why = openError(errno);
-        ::close(fd);
-        return refuse(fileName, why);
-    }
-    if (!S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return refuse(fileName, kindOf(info.st_mode));
-    }
-    if (info.st_size > kMaxPictureBytes) {
-        ::close(fd);
-        return refuse(fileName, QCoreApplication::translate(
-                                    "Picture", "it is %1 MiB, more than the %2 MiB a picture of at "
+    if (::fstat(fd, &info) != 0)
+        read.why = openError(errno);
+    else if (!S_ISREG(info.st_mode))
+        read.why = kindOf(info.st_mode);
+    else if (info.st_size > kMaxPictureBytes)
+        read.why = QCoreApplication::translate("Picture",
+                                               "it is %1 MiB, more than the %2 MiB a picture of at "
                                                "most %3x%3 pixels needs")
-                                    .arg(info.st_size >> 20)
-                                    .arg(kMaxPictureBytes >> 20)
-                                    .arg(kMaxPictureSide));
+                       .arg(info.st_size >> 20)
+                       .arg(kMaxPictureBytes >> 20)
+                       .arg(kMaxPictureSide);
+    if (!read.why.isEmpty()) {
+        ::close(fd);
+        return read;
     }
+    read.stamp = fileStamp(info);
     // A regular file never blocks, so the descriptor can go back to ordinary reads.
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return refuse(fileName, file.errorString());
+        read.why = file.errorString();
+        return read;
     }
-    return decode(fileName, file, info.st_size);
+    read.image = decode(file, info.st_size, read.why);
+    return read;
+}
+
+QImage loadScreenPicture(const QString &fileName)
+{
+    const PictureRead read = readScreenPicture(QFile::encodeName(fileName));
+    if (read.image.isNull())
+        qWarning("%s", qUtf8Printable(pictureWarning(fileName, read.why)));
+    return read.image;
 }

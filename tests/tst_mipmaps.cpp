@@ -1,5 +1,6 @@
 // The scene library's CPU-side helpers, no window, no GL context: the screen picture's
 // mipmap levels, halved on the CPU, and the heap thresholds set for the frames.
+#include <QImage>
 #include <QtTest>
 #include <cstdlib>
 
@@ -37,6 +38,7 @@ private slots:
     void sideOfOneStaysOne();
     void oddSideDropsItsLastTexel();
     void chainEndsInOneTexelOfTheSameColour();
+    void levelsBeginWithThePictureBottomRowFirst();
     void heapKeepsLargeBlocksUnlessTheUserTunedIt();
 };
 
@@ -86,6 +88,21 @@ void tst_Mipmaps::chainEndsInOneTexelOfTheSameColour()
     }
     QCOMPARE(levels, 8);
     QCOMPARE(level, (Texels{12, 34, 56, 255}));
+}
+
+void tst_Mipmaps::levelsBeginWithThePictureBottomRowFirst()
+{
+    // 2x2: black and translucent red over a white row; alpha stays as it is, not premultiplied.
+    QImage picture(2, 2, QImage::Format_ARGB32);
+    picture.fill(qRgba(255, 255, 255, 255));
+    picture.setPixel(0, 0, qRgba(0, 0, 0, 255));
+    picture.setPixel(1, 0, qRgba(255, 0, 0, 101));
+    const TextureLevels levels = textureLevels(picture);
+    QCOMPARE(int(levels.size()), 2);
+    QCOMPARE(levels[0].texels, (Texels{255, 255, 255, 255, 255, 255, 255, 255, //
+                                       0, 0, 0, 255, 255, 0, 0, 101}));
+    QCOMPARE(levels[1].texels, (Texels{191, 128, 128, 217})); // the four texels' rounded mean
+    QCOMPARE(QSize(levels[1].width, levels[1].height), QSize(1, 1));
 }
 
 // A frame's upload buffers of a megabyte or more must come from the heap and stay there when

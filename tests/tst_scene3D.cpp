@@ -1,6 +1,8 @@
 // The real widget under a display: keys, mouse and wheel through QTest, the frame read
 // back from the framebuffer.
 #include <QAccessible>
+#include <QActionGroup>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -18,6 +20,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -164,6 +167,35 @@ struct FakeChooser {
     }
 };
 
+// Pictures of one colour each under their exact bytes; "!NAME" holds none, "NAME/" is a folder.
+QMap<QByteArray, QRgb> colourOf;
+bool writeFile(const QByteArray &path, const QByteArray &contents)
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const bool written =
+        fd >= 0 && ::write(fd, contents.constData(), size_t(contents.size())) == contents.size();
+    return ::close(fd) == 0 && written;
+}
+QByteArray pngOfColour(QRgb colour)
+{
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(colour);
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    image.save(&png, "PNG");
+    return png.data();
+}
+bool makePicture(const QByteArray &folder, QByteArray name)
+{
+    if (name.endsWith('/'))
+        return ::mkdir((folder + '/' + name).constData(), 0755) == 0;
+    if (name.startsWith('!'))
+        return writeFile(folder + '/' + name.mid(1), "not a picture");
+    const QRgb colour = qRgb(40 * (colourOf.size() % 6), 250 - 30 * (colourOf.size() / 6), 120);
+    colourOf[name] = colour;
+    return writeFile(folder + '/' + name, pngOfColour(colour));
+}
+
 void wheel(QWidget &w, int delta, int horizontal = 0)
 {
     const QPointF at(w.width() / 2, w.height() / 2);
@@ -220,9 +252,15 @@ class tst_Scene3D : public QObject
 
     // A shown widget at the start view, its repaint timer stopped so that frames happen
     // only when a test asks for them, and its clock pinned.
-    std::unique_ptr<Scene3D> makeScene(int width = 500, int height = 500)
+    std::unique_ptr<Scene3D> makeScene(int width = 500, int height = 500,
+                                       const PictureSource &source = {})
     {
         auto w = std::make_unique<Scene3D>();
+        // A picture source chosen here runs on the fake monotonic clock from the first frame,
+        // so that the tests drive its slideshow.
+        if (source.kind != PictureSource::Kind::Standard)
+            w->tick = fakeTicks(), ticks.step = 0;
+        w->setPictureSource(source);
         w->clockSource = pinnedClock();
         w->setClockFields(pinned.fields);
         w->resize(width, height);
@@ -235,6 +273,48 @@ class tst_Scene3D : public QObject
     }
 
     static QImage frame(Scene3D &w) { return w.grabFrame(); }
+
+    // The colour of the picture in the screen's texture, from its first texel.
+    static QRgb texelColour(Scene3D &w)
+    {
+        w.makeCurrent();
+        glBindTexture(GL_TEXTURE_2D, w.texture);
+        GLint size[2] = {};
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size[0]);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size[1]);
+        std::vector<uchar> texels(size_t(size[0]) * size_t(size[1]) * 4 + 4);
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+        return qRgb(texels[0], texels[1], texels[2]);
+    }
+
+    // The name of the file whose picture is on screen, when the texture holds its colour.
+    static QByteArray shownName(Scene3D &w)
+    {
+        const QByteArray name = w.shownFile.mid(w.shownFile.lastIndexOf('/') + 1);
+        if (colourOf.contains(name) && texelColour(w) != colourOf[name])
+            return "another colour than " + name;
+        return w.texture ? name : "nothing";
+    }
+
+    // SECONDS pass on the monotonic clock, and the repaint timer fires with the new second.
+    void passSeconds(Scene3D &w, int seconds)
+    {
+        ticks.now += 1000LL * seconds;
+        pinned.ns += kSecond * seconds;
+        w.repaintTimerFired();
+        w.repaintTimer->stop();
+    }
+
+    // Waits up to ten seconds for the picture asked for to be read and shown, or refused.
+    static bool settled(Scene3D &w)
+    {
+        QDeadlineTimer deadline(10000);
+        QTimer wake; // the wait below returns at least this often
+        wake.start(100);
+        while (w.pictureLoading() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        return !w.pictureLoading();
+    }
 
     // Where a vertex lands in the window, in logical pixels from the top-left.
     static QPointF windowPoint(const Scene3D &w, int vertex)
@@ -307,6 +387,11 @@ private slots:
     void speaksTheUsersLanguage_data();
     void speaksTheUsersLanguage();
     void accessibleDescriptionFollowsTheWindow();
+    void slideshowStepsThroughTheFolder_data();
+    void slideshowStepsThroughTheFolder();
+    void shuffleShowsEveryPictureOncePerRound();
+    void shownPictureFollowsItsFile_data();
+    void shownPictureFollowsItsFile();
 };
 
 void tst_Scene3D::initTestCase()
@@ -335,6 +420,7 @@ void tst_Scene3D::init()
     ticks = {};
     chooser = {};
     installTranslations(QLocale(QLocale::English)); // a test that speaks another says so
+    colourOf.clear();
 }
 
 void tst_Scene3D::startsAtTheStartView()
@@ -1295,13 +1381,14 @@ void tst_Scene3D::droppedPicturesReplaceTheScreenPicture()
     QVERIFY(!magentaShown());
     QVERIFY(w->texture != 0);
     // The dialog's choice goes to the same loader as a drop; a cancelled one changes nothing.
+    // Either is read in the background and shown when it is ready.
     w->pictureChooser = fakeChooser();
     const auto give = [&](const QString &file) {
         chooser.chosen = file;
-        if (!opened)
-            return dropFile(*w, file);
-        QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
-        return QString("taken");
+        const QString taken = opened ? QString("taken") : dropFile(*w, file);
+        if (opened)
+            QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
+        return settled(*w) ? taken : "never read";
     };
     if (opened) {
         QCOMPARE(give(QString()), QString("taken"));
@@ -1340,7 +1427,7 @@ void tst_Scene3D::droppedPicturesReplaceTheScreenPicture()
     // exists.
     QSet<GLuint> names;
     for (int i = 0; i < 1000; ++i) {
-        QCOMPARE(dropFile(*w, good), QString("taken"));
+        QCOMPARE(give(good), QString("taken"));
         names << w->texture;
     }
     w->makeCurrent();
@@ -1420,6 +1507,15 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo_data()
     QTest::newRow("Controls") << "Controls" << int(Qt::Key_F1) << 0;
     QTest::newRow("About Velkar") << "About Velkar" << 0 << int(Qt::Key_Menu);
     QTest::newRow("Quit") << "Quit" << (ctrl | Qt::Key_Q) << 0;
+    QTest::newRow("Open Folder") << "Open Folder…" << (ctrl | int(Qt::ShiftModifier) | Qt::Key_O)
+                                 << 0;
+    QTest::newRow("Next Picture") << "Next Picture" << int(Qt::Key_PageDown) << 0;
+    QTest::newRow("Previous Picture") << "Previous Picture" << int(Qt::Key_PageUp) << 0;
+    QTest::newRow("10 Seconds") << "10 Seconds" << 0 << 0;
+    QTest::newRow("1 Minute") << "1 Minute" << 0 << 0;
+    QTest::newRow("5 Minutes") << "5 Minutes" << 0 << 0;
+    QTest::newRow("1 Hour") << "1 Hour" << 0 << 0;
+    QTest::newRow("Shuffle") << "Shuffle" << 0 << 0;
 }
 
 // Each entry runs its command once, and so does its key once the menu has been made and
@@ -1441,10 +1537,19 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
             aboutTexts << box->text(), box->close();
     });
     aboutCloser.start(10);
+    // The picture entries step through a folder of three, shown every 30 s to begin with.
+    QTemporaryDir dir;
+    for (const QByteArray name : {"a.png", "b.png", "c.png"})
+        QVERIFY(makePicture(QFile::encodeName(dir.path()), name));
+    if (entry == "Open Folder…")
+        chooser.chosen = dir.path(); // the Open Folder dialog is replaced in the same way
     for (bool byMenu : {true, false}) {
-        auto w = makeScene();
+        auto w = makeScene(500, 500, {PictureSource::Kind::Folder, dir.path(), 30, false});
         QVERIFY(w);
+        QList<PictureSource> chosen;
+        w->pictureSourceChosen = [&](const PictureSource &source) { chosen << source; };
         w->pictureChooser = fakeChooser();
+        w->folderChooser = fakeChooser();
         w->tick = fakeTicks();
         ticks.now = 0;
         ticks.step = 20;
@@ -1460,9 +1565,13 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
         QCOMPARE(w->mapFromGlobal(menu->pos()),
                  opener ? QPoint(250, 250) : QPoint(50, 50 + wiggle));
         QAction *action = nullptr;
-        for (QAction *a : menu->actions())
+        for (QAction *a : menu->findChildren<QAction *>()) // the submenus' entries too
             action = a->text() == entry ? a : action;
         QVERIFY(action && action->shortcut() == QKeySequence(key));
+        // The slideshow's intervals are choices of which one is checked.
+        QCOMPARE(action->actionGroup() && action->actionGroup()->isExclusive(),
+                 entry.endsWith("Seconds") || entry.endsWith("Minute") ||
+                     entry.endsWith("Minutes") || entry.endsWith("Hour"));
         const auto before = w->figureDrawings();
         // As a click on the entry does: the menu closes, then the entry is triggered. The
         // click itself is the toolkit's, and the end-to-end session makes a real one; a
@@ -1471,8 +1580,12 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
             menu->close(), action->trigger();
         else
             menu->close(), press(w.get(), key);
+        QVERIFY(settled(*w));
         const auto frames = w->figureDrawings() - before;
         const int runs = byMenu ? 1 : 2;
+        const PictureSource now = w->currentPictureSource();
+        const bool told = chosen.size() == 1 && chosen.last() == now; // each scene is new
+        const auto every = [&](int seconds) { return now.intervalSeconds == seconds && told; };
         const QMap<QString, bool> done = {
             {"Open Picture…", chooser.offered.size() == runs},
             {"Save Screenshot", QDir(home.filePath("Pictures")).count() == uint(2 + runs)},
@@ -1488,6 +1601,16 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
                                  aboutTexts[0].contains("MIT licence") &&
                                  aboutTexts[0].contains("Copyright (c) 2026")},
             {"Quit", !w->isVisible() && !w->antiAliasing},
+            {"Open Folder…", chooser.offered.size() == runs && told &&
+                                 now.kind == PictureSource::Kind::Folder &&
+                                 now.path == dir.path() && shownName(*w) == "a.png"},
+            {"Next Picture", shownName(*w) == "b.png" && chosen.isEmpty()},
+            {"Previous Picture", shownName(*w) == "c.png"},
+            {"10 Seconds", every(10)},
+            {"1 Minute", every(60)},
+            {"5 Minutes", every(300)},
+            {"1 Hour", every(3600)},
+            {"Shuffle", now.shuffle && told},
         };
         QVERIFY2(done.value(entry), byMenu ? "by the menu" : "by the key");
         if (!key)
@@ -1575,6 +1698,195 @@ void tst_Scene3D::accessibleDescriptionFollowsTheWindow()
     w->armRepaintTimer(w->lastReading);
     QTRY_COMPARE_WITH_TIMEOUT(window->text(QAccessible::Description),
                               QString("10:08:30, lid partly open, nqw.bmp"), 3000);
+}
+
+void tst_Scene3D::slideshowStepsThroughTheFolder_data()
+{
+    QTest::addColumn<QString>("source"); // "folder", "no folder", "file NAME" or "standard"
+    QTest::addColumn<QByteArray>("files");
+    // Steps separated by ";", each an action and what is shown after it ("=NAME"): start,
+    // next, previous, "tick N" (N seconds pass), "every N" (the interval), add, remove, rename.
+    QTest::addColumn<QByteArray>("steps");
+    QTest::addColumn<int>("warned");
+    QTest::newRow("by name, a minute each, then ten seconds")
+        << "folder" << QByteArray("b.png a.png C.png")
+        << QByteArray("start=a.png; tick 59=a.png; tick 1=b.png; tick 60=C.png; tick 60=a.png; "
+                      "every 10; tick 9=a.png; tick 1=b.png")
+        << 0;
+    QTest::newRow("next and previous at once, then a whole interval")
+        << "folder" << QByteArray("a.png b.png c.png")
+        << QByteArray("tick 50=a.png; next=b.png; next=c.png; next=a.png; previous=c.png; "
+                      "tick 59=c.png; tick 1=a.png")
+        << 0;
+    QTest::newRow("added, removed and renamed seen at the next step")
+        << "folder" << QByteArray("a.png c.png")
+        << QByteArray("add b.png; tick 60=b.png; remove c.png; rename a.png d.png; "
+                      "tick 60=d.png; previous=b.png; remove d.png; next=b.png")
+        << 0;
+    QTest::newRow("hidden files, subfolders and other types skipped")
+        << "folder" << QByteArray("a.png .b.png c.png/ d.txt E.JPG")
+        << QByteArray("start=a.png; next=E.JPG; next=a.png") << 0;
+    QTest::newRow("a picture that fails skipped, reported once")
+        << "folder" << QByteArray("a.png !b.png c.png")
+        << QByteArray("next=c.png; next=a.png; next=c.png; previous=a.png") << 1;
+    QTest::newRow("names that are not UTF-8 read by their own bytes")
+        << "folder" << QByteArray("a.png pic\xff.png pic\xef\xbf\xbd.png")
+        << QByteArray("start=a.png; next=pic\xef\xbf\xbd.png; next=pic\xff.png; next=a.png") << 0;
+    QTest::newRow("no picture: one warning, the standard picture")
+        << "folder" << QByteArray("")
+        << QByteArray("start=nqw.bmp; tick 60=nqw.bmp; next=nqw.bmp; add a.png; tick 60=a.png")
+        << 1;
+    QTest::newRow("none readable: each file once, the folder once")
+        << "folder" << QByteArray("!a.png !b.png") << QByteArray("start=nqw.bmp; tick 60=nqw.bmp")
+        << 3;
+    QTest::newRow("no such folder")
+        << "no folder" << QByteArray("") << QByteArray("start=nqw.bmp; tick 60=nqw.bmp") << 1;
+    QTest::newRow("one picture's neighbours, by name")
+        << "file b.png" << QByteArray("a.png b.png c.png !d.png")
+        << QByteArray("start=b.png; tick 60=b.png; next=c.png; next=a.png; previous=c.png") << 1;
+    QTest::newRow("the standard picture has none")
+        << "standard" << QByteArray("a.png") << QByteArray("start=nqw.bmp; next=nqw.bmp") << 0;
+}
+
+// The slideshow, driven by the monotonic clock the window is given and by its keys.
+void tst_Scene3D::slideshowStepsThroughTheFolder()
+{
+    QFETCH(QString, source);
+    QFETCH(QByteArray, files);
+    QFETCH(QByteArray, steps);
+    QFETCH(int, warned);
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    for (const QByteArray &name : files.split(' '))
+        QVERIFY(name.isEmpty() || makePicture(folder, name));
+    PictureSource from;
+    if (source.startsWith("file"))
+        from = {PictureSource::Kind::File, dir.filePath(source.mid(5))};
+    else if (source != "standard")
+        from = {PictureSource::Kind::Folder, dir.filePath(source == "folder" ? "" : "gone")};
+    auto w = makeScene(500, 500, from);
+    QVERIFY(w);
+    QByteArray shownBefore = w->shownFile;
+    for (const QByteArray &step : steps.split(';')) {
+        const QList<QByteArray> words = step.trimmed().split('=').first().split(' ');
+        const QByteArray &action = words[0];
+        if (action == "tick")
+            passSeconds(*w, words[1].toInt());
+        else if (action == "every")
+            w->setSlideshowInterval(words[1].toInt());
+        else if (action == "add")
+            QVERIFY(makePicture(folder, words[1]));
+        else if (action == "remove")
+            QVERIFY(::unlink((folder + '/' + words[1]).constData()) == 0);
+        else if (action == "rename")
+            QVERIFY(::rename((folder + '/' + words[1]).constData(),
+                             (folder + '/' + words[2]).constData()) == 0);
+        else if (action != "start")
+            QTest::keyClick(w.get(), action == "next" ? Qt::Key_PageDown : Qt::Key_PageUp);
+        // Stepping reads nothing on the GUI thread: the picture arrives later.
+        QCOMPARE(w->shownFile, shownBefore);
+        QVERIFY(settled(*w));
+        shownBefore = w->shownFile;
+        if (!step.contains('='))
+            continue;
+        const QByteArray shown = step.mid(step.indexOf('=') + 1).trimmed();
+        QCOMPARE(shownName(*w), shown);
+        if (source.startsWith("file")) // the picture reached is the one chosen from now on
+            QCOMPARE(QFile::encodeName(QFileInfo(w->pictureSource.path).fileName()), shown);
+    }
+    QCOMPARE(warnings.size(), warned);
+    for (const QString &warning : warnings)
+        QVERIFY2(warning.contains(QRegularExpression("not an image|standard picture is shown")),
+                 qPrintable(warning));
+}
+
+// Shuffled, every picture comes once before any comes again, one added meanwhile included;
+// a round does not begin with the picture that ended the last, and previous goes back.
+void tst_Scene3D::shuffleShowsEveryPictureOncePerRound()
+{
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    QList<QByteArray> all = {"a.png", "b.png", "c.png", "d.png", "e.png"}; // f.png comes later
+    for (const QByteArray &name : all)
+        QVERIFY(makePicture(folder, name));
+    const PictureSource source = {PictureSource::Kind::Folder, dir.path(), 60, true};
+    auto w = makeScene(500, 500, source);
+    QVERIFY(w);
+    w->slideshow.random.seed(1); // and the slideshow starts again, in an order fixed by it
+    w->setPictureSource(source);
+    QVERIFY(settled(*w));
+    QList<QByteArray> shown = {shownName(*w)};
+    for (int i = 1; i < 13; ++i) {
+        if (i == 2) // a picture added comes in the round under way
+            QVERIFY(makePicture(folder, (all << "f.png").last()));
+        passSeconds(*w, 60);
+        QVERIFY(settled(*w));
+        shown << shownName(*w);
+    }
+    QTest::keyClick(w.get(), Qt::Key_PageUp);
+    QVERIFY(settled(*w));
+    QCOMPARE(shownName(*w), shown[11]);
+    QVERIFY(shown[6] != shown[5]);
+    QVERIFY2(shown.mid(0, 6) != all || shown.mid(6, 6) != all, "by name, twice");
+    for (QList<QByteArray> round : {shown.mid(0, 6), shown.mid(6, 6)}) {
+        std::sort(round.begin(), round.end());
+        QCOMPARE(round, all);
+    }
+}
+
+void tst_Scene3D::shownPictureFollowsItsFile_data()
+{
+    QTest::addColumn<QString>("source"); // how the picture was chosen
+    QTest::addColumn<QString>("change");
+    for (const char *source : {"command line", "dropped", "a folder's"})
+        for (const char *change : {"rewritten in place", "renamed over", "deleted", "unchanged"})
+            QTest::addRow("%s, %s", source, change) << source << change;
+}
+
+// Within two seconds of a change, as the repaint timer looks once a second; a file deleted
+// stays on screen, and an unchanged one is not read again.
+void tst_Scene3D::shownPictureFollowsItsFile()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, change);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("shown.png");
+    QVERIFY(makePicture(QFile::encodeName(dir.path()), "shown.png"));
+    const QRgb before = colourOf["shown.png"];
+    PictureSource from;
+    if (source == "command line")
+        from = {PictureSource::Kind::File, file};
+    if (source == "a folder's")
+        from = {PictureSource::Kind::Folder, dir.path()};
+    auto w = makeScene(500, 500, from);
+    QVERIFY(w);
+    if (source == "dropped")
+        QCOMPARE(dropFile(*w, file), QString("taken"));
+    QVERIFY(settled(*w));
+    QCOMPARE(texelColour(*w), before);
+    const GLuint texture = w->texture;
+
+    const QRgb after = qRgb(255, 0, 255);
+    QFile shown(file);
+    if (change == "rewritten in place") {
+        QVERIFY(shown.open(QIODevice::ReadWrite) && shown.write(pngOfColour(after)) > 0);
+        // File times are as coarse as the kernel's tick; an editor saves seconds later.
+        QVERIFY(shown.setFileTime(QDateTime::currentDateTime().addSecs(5),
+                                  QFileDevice::FileModificationTime));
+        shown.close();
+    } else if (change == "renamed over") {
+        QVERIFY(writeFile(QFile::encodeName(dir.filePath(".new")), pngOfColour(after)));
+        QVERIFY(::rename(QFile::encodeName(dir.filePath(".new")).constData(),
+                         QFile::encodeName(file).constData()) == 0);
+    } else if (change == "deleted") {
+        QVERIFY(shown.remove());
+    }
+    passSeconds(*w, 1);
+    QVERIFY(settled(*w));
+    const bool changed = change == "rewritten in place" || change == "renamed over";
+    QCOMPARE(texelColour(*w), changed ? after : before);
+    QCOMPARE(w->texture == texture, !changed);
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
 }
 
 QTEST_MAIN(tst_Scene3D)
