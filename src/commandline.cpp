@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <cstdio>
 
+#include "filenames.h"
 #include "outputfile.h"
 
 namespace {
@@ -62,6 +63,8 @@ void describe(QCommandLineParser &parser)
     // by the controls, which belong in the help.
     parser.addOption(QCommandLineOption({"h", "help"}, "Show this help and quit."));
     parser.addOption(QCommandLineOption({"v", "version"}, "Show the version and quit."));
+    parser.addOption(QCommandLineOption(
+        "no-settings", "Neither read nor write the settings: start as the very first time."));
     parser.addOption(
         QCommandLineOption("output",
                            "Draw one picture into FILE (.png or .jpg; - is PNG on standard output) "
@@ -79,10 +82,12 @@ void describe(QCommandLineParser &parser)
         toolkit.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(toolkit);
     }
-    parser.addPositionalArgument("PICTURE",
-                                 "The picture for the phone's main screen, in any format Qt "
-                                 "reads (default: nqw.bmp in the working directory).",
-                                 "[PICTURE]");
+    parser.addPositionalArgument(
+        "PICTURE",
+        "The picture for the phone's main screen, in any format Qt "
+        "reads (default: the one chosen in the window last, else nqw.bmp in "
+        "the working directory).",
+        "[PICTURE]");
 }
 
 // "HH:MM" or "HH:MM:SS", a time of day.
@@ -146,7 +151,7 @@ QStringList decodedArguments(int argc, char **argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << decodeFileName(argv[i]);
     return arguments;
 }
 
@@ -158,6 +163,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const bool parsed = parser.parse(arguments);
     line.help = parser.isSet("help");
     line.version = parser.isSet("version");
+    line.noSettings = parser.isSet("no-settings");
     if (line.help || line.version)
         return line;
     if (!parsed) {

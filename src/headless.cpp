@@ -5,9 +5,11 @@
 #include <cstdio>
 
 #include "commands.h"
+#include "filenames.h"
 #include "offscreen.h"
 #include "outputfile.h"
 #include "scene3D.h"
+#include "settings.h"
 
 namespace {
 
@@ -92,7 +94,7 @@ int writePicture(const CommandLine &line, char *program)
     }
 
     Scene3D scene;
-    scene.setPictureSource({PictureSource::Kind::File, line.picture});
+    scene.setPictureSource(startingPicture(line.picture, PictureSource()));
     if (line.time.isValid()) {
         pinClock(line.time);
         scene.setTimeSources(frameTicks, pinnedClock);
@@ -108,7 +110,8 @@ int writePicture(const CommandLine &line, char *program)
 
     const QString why = writeOutputFile(frame, line.output);
     if (!why.isEmpty()) {
-        const QString file = line.output == "-" ? "standard output" : line.output;
+        const QString file =
+            line.output == "-" ? "standard output" : printableFileName(line.output);
         std::fprintf(stderr, "velkar: cannot write %s: %s\n", qUtf8Printable(file),
                      qUtf8Printable(why));
         return 1;

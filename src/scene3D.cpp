@@ -1,6 +1,7 @@
 #include "scene3D.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTimer>
 #include <chrono>
 #include <cstdlib>
@@ -38,6 +39,7 @@ Scene3D::Scene3D(QWidget *parent)
     setClockFields(lastReading.fields);
     setAcceptDrops(true);
     pictureChooser = choosePicture;
+    platform = QGuiApplication::platformName();
     setToolTip(QCoreApplication::translate(
         "Scene3D", "Right-click for the menu of commands, F1 for the list of controls"));
 

@@ -66,6 +66,15 @@ public:
 
     bool antialiased() const { return antiAliasing; }
 
+    // Where the window sits on the desk: above other windows, without a title bar.
+    bool staysOnTop() const;
+    bool titleBarHidden() const;
+    // Why the window system cannot keep this window above others; empty where it can.
+    QString stayOnTopUnavailable() const;
+    // Called when the user has changed one of them in the window, so that it can be
+    // remembered.
+    std::function<void()> deskChosen;
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -107,6 +116,7 @@ private:
     QMenu *contextMenu = nullptr; // made when first opened
     PictureChooser pictureChooser;
     QString pictureFolder; // where Open Picture starts: the folder of the last one chosen
+    QString platform;      // the window system's, as the toolkit names it: xcb, wayland, ...
 
     TickSource tick;
     ClockSource clockSource;
@@ -180,6 +190,16 @@ private:
     void openPicture();
     void replaceTexture(const QImage &picture);
     void saveScreenshot();
+    void useStandardPicture();
+
+    // On the desk
+    void toggleStayOnTop();
+    void toggleTitleBar();
+    void setDeskFlag(Qt::WindowType flag, bool on);
+    void moveWindow();
+    bool startsAtLogin() const;
+    void toggleStartAtLogin();
+    void copyFrame();
 
     // Clock repaints
     void armRepaintTimer(const model::ClockReading &from);

@@ -1,6 +1,7 @@
 // The files the window reads and writes besides its start-up picture: dropped pictures and
 // screenshots.
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdio>
@@ -32,13 +33,29 @@ void Scene3D::choosePictureSource(const PictureSource &source)
         pictureSourceChosen(pictureSource);
 }
 
+// Back to what a first start shows: the standard picture, read again by the next frame, and
+// the choice forgotten.
+void Scene3D::useStandardPicture()
+{
+    makeCurrent();
+    if (texture)
+        deletePicture(texture);
+    texture = 0;
+    textureTried = false;
+    choosePictureSource({PictureSource::Kind::Standard, QString(), pictureSource.intervalSeconds,
+                         pictureSource.shuffle});
+}
+
 // The first dialog starts in the Pictures folder, each later one where the last picture was
-// chosen. The choice goes through the same loader as a drop.
+// chosen. A folder that is not there would be typed into the dialog's name box as a file
+// name, so the home folder stands in for it. The choice goes through the same loader as a
+// drop.
 void Scene3D::openPicture()
 {
     if (pictureFolder.isEmpty())
         pictureFolder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString file = pictureChooser(this, pictureFolder);
+    const QString start = QFileInfo(pictureFolder).isDir() ? pictureFolder : QDir::homePath();
+    const QString file = pictureChooser(this, start);
     if (file.isEmpty())
         return;
     pictureFolder = QFileInfo(file).absolutePath();

@@ -2,6 +2,7 @@
 #include "scene3D.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -9,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "commands.h"
+#include "filenames.h"
 
 namespace {
 
@@ -19,7 +21,11 @@ QString droppedFile(const QMimeData *data)
     if (!data || !data->hasUrls() || data->urls().size() != 1)
         return QString();
     const QUrl url = data->urls().first();
-    return url.isLocalFile() ? url.toLocalFile() : QString();
+    if (!url.isLocalFile())
+        return QString();
+    // The name's own bytes: toLocalFile() would decode bytes that are not UTF-8 as another
+    // name.
+    return decodeFileName(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
 }
 
 // An entering drag is a moving one too.
@@ -93,11 +99,18 @@ void Scene3D::keyPressEvent(QKeyEvent *event)
 }
 
 // Any command but the card's own hides the controls card, and then does what it always does.
+// One that cannot work here says why instead of doing nothing.
 void Scene3D::perform(const Command *command)
 {
     if (!command || command->run != &Scene3D::toggleControls)
         controlsShown = false;
-    if (command && command->run)
+    const QString unavailable =
+        command && command->unavailable ? (this->*command->unavailable)() : QString();
+    if (!unavailable.isEmpty())
+        qWarning("velkar: %s: %s",
+                 qUtf8Printable(QCoreApplication::translate("ContextMenu", command->menu.text)),
+                 qUtf8Printable(unavailable));
+    else if (command && command->run)
         (this->*command->run)();
     updateGL();
 }

@@ -1,4 +1,5 @@
 #include "texture.h"
+#include "filenames.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,8 +17,9 @@ namespace {
 
 QImage refuse(const QString &fileName, const QString &why)
 {
-    qWarning("velkar: no screen picture: \"%s\" in %s: %s", qUtf8Printable(fileName),
-             qUtf8Printable(QDir::currentPath()), qUtf8Printable(why));
+    qWarning("velkar: no screen picture: \"%s\" in %s: %s",
+             qUtf8Printable(printableFileName(fileName)), qUtf8Printable(QDir::currentPath()),
+             qUtf8Printable(why));
     return QImage();
 }
 
@@ -127,6 +129,8 @@ QImage decode(const QString &fileName, QFile &file, qint64 fileSize)
 // file read even if the name is changed meanwhile.
 QImage loadScreenPicture(const QString &fileName)
 {
+    if (!usableFileName(fileName))
+        return refuse(fileName, unusableNameReason());
     const int fd = ::open(QFile::encodeName(fileName).constData(),
                           O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)

@@ -5,11 +5,15 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "commandline.h"
 #include "commands.h"
+#include "filenames.h"
 #include "headless.h"
 #include "outputfile.h"
+#include "settings.h"
+#include "texture.h"
 
 namespace {
 
@@ -43,6 +47,7 @@ class tst_Output : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void badLinesAreRefusedNamingTheProblem_data();
     void badLinesAreRefusedNamingTheProblem();
     void goodLinesAreUnderstood();
@@ -56,11 +61,22 @@ private slots:
     void lidAnimationsEndAtTheirFinalState();
     void documentationNamesEveryCommand_data();
     void documentationNamesEveryCommand();
+    void outputNeverReadsSettings();
+    void namesThatAreNotUtf8AreRefused_data();
+    void namesThatAreNotUtf8AreRefused();
 
 private:
     QImage draw(const QString &options);
     QTemporaryDir m_dir;
 };
+
+// A home of the test's own: no settings of the developer's are read.
+void tst_Output::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    qputenv("HOME", QFile::encodeName(m_dir.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(".config")));
+}
 
 void tst_Output::badLinesAreRefusedNamingTheProblem_data()
 {
@@ -125,6 +141,8 @@ void tst_Output::goodLinesAreUnderstood()
     QCOMPARE(line.keys, keys);
     QCOMPARE(parse("--output x --size 300").size, QSize(300, 300));
     QVERIFY(parse("-display :9 -reverse --platform offscreen").error.isEmpty());
+    QVERIFY(parse("--no-settings").noSettings && !parse("p.png").noSettings);
+    QCOMPARE(parse("").picture, QString()); // none given: the remembered one, or nqw.bmp
 }
 
 void tst_Output::unwritableOutputsFailLeavingNothing_data()
@@ -286,6 +304,72 @@ void tst_Output::documentationNamesEveryCommand()
         QVERIFY2(!command.menu.text || section.simplified().contains(command.menu.text),
                  command.menu.text);
     }
+}
+
+// A picture made from the command line depends on its arguments alone: a remembered
+// picture and window size change nothing.
+void tst_Output::outputNeverReadsSettings()
+{
+    const QImage before = draw("--keys R");
+    QImage magenta(16, 16, QImage::Format_RGB32);
+    magenta.fill(Qt::magenta);
+    QVERIFY(magenta.save(m_dir.filePath("magenta.png")));
+    Remembered remembered;
+    remembered.size = QSize(300, 200);
+    remembered.picture = {PictureSource::Kind::File, m_dir.filePath("magenta.png")};
+    QCOMPARE(writeSettings(settingsFile(), remembered), QString());
+    QVERIFY(settingsFile().startsWith(m_dir.path()));
+    const QImage after = draw("--keys R");
+    QVERIFY(!before.isNull());
+    QCOMPARE(after, before);
+    QVERIFY(QFile::remove(settingsFile()));
+}
+
+void tst_Output::namesThatAreNotUtf8AreRefused_data()
+{
+    QTest::addColumn<bool>("output"); // the name is --output's, else PICTURE's
+    QTest::newRow("PICTURE") << false;
+    QTest::newRow("--output") << true;
+}
+
+// Bytes that are not UTF-8 in a name are neither dropped nor replaced: the name is refused
+// in one line, and neither its own file nor the one a replaced name gives is touched.
+void tst_Output::namesThatAreNotUtf8AreRefused()
+{
+    QFETCH(bool, output);
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    const QByteArray bytes = folder + (output ? "/out\xff.png" : "/pic\xff.png");
+    const QByteArray replaced = folder + (output ? "/out\xef\xbf\xbd.png" : "/pic\xef\xbf\xbd.png");
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::magenta);
+    if (!output) {
+        QVERIFY(picture.save(QFile::decodeName(replaced)));
+        QVERIFY(QFile::copy(QFile::decodeName(replaced), dir.filePath("copy.png")));
+        QCOMPARE(::rename(folder + "/copy.png", bytes.constData()), 0);
+    }
+    char program[] = "velkar";
+    QByteArray argument = bytes;
+    char *argv[] = {program, argument.data(), nullptr};
+    const QString name = decodedArguments(2, argv).value(1);
+    QVERIFY(!usableFileName(name));
+    QCOMPARE(printableFileName(name),
+             QFile::decodeName(folder) + (output ? "/out" : "/pic") + "\\xff.png");
+    const QStringList before = entries(dir.path());
+    if (output) {
+        QVERIFY(writeOutputFile(picture, name).contains("cannot be used"));
+    } else {
+        QTest::ignoreMessage(
+            QtWarningMsg, QRegularExpression("^velkar: no screen picture: \".*pic\\\\xff\\.png\" "
+                                             "in .*: its name is not valid UTF-8, and it "
+                                             "cannot be used$"));
+        QVERIFY(loadScreenPicture(name).isNull());
+    }
+    QCOMPARE(entries(dir.path()), before);
+    QVERIFY(output || ::unlink(bytes.constData()) == 0); // a name the toolkit cannot remove
+    // A name that is UTF-8 is the file of that name.
+    const QString good = decodeFileName(folder + "/ph\xc3\xb6t\xc3\xb6.png");
+    QVERIFY(usableFileName(good) && good.endsWith(QString::fromUtf8("phötö.png")));
 }
 
 QTEST_APPLESS_MAIN(tst_Output)

@@ -1,5 +1,6 @@
 // The real widget under a display: keys, mouse and wheel through QTest, the frame read
 // back from the framebuffer.
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWheelEvent>
+#include <QWindow>
 #include <QtTest>
 #include <chrono>
 #include <cmath>
@@ -23,11 +25,15 @@
 #include <unistd.h>
 #include <vector>
 
+#include "autostart.h"
+#include "commands.h"
 #include "controlscard.h"
+#include "filenames.h"
 #include "picturedialog.h"
 #include "projection.h"
 #include "scene3D.h"
 #include "texture.h"
+#include "windowmemory.h"
 
 namespace {
 
@@ -279,6 +285,15 @@ private slots:
     void controlsCardLeavesNoTrace();
     void menuEntriesDoWhatTheirKeysDo_data();
     void menuEntriesDoWhatTheirKeysDo();
+    void copyHoldsTheFrameF12Saves_data();
+    void copyHoldsTheFrameF12Saves();
+    void deskFlagsReachTheWindow_data();
+    void deskFlagsReachTheWindow();
+    void startAtLoginWritesAndRemovesTheEntry_data();
+    void startAtLoginWritesAndRemovesTheEntry();
+    void unusableNamesAreRefused_data();
+    void unusableNamesAreRefused();
+    void windowComesBackAsItWasLeft();
 };
 
 void tst_Scene3D::initTestCase()
@@ -294,6 +309,7 @@ void tst_Scene3D::initTestCase()
     }
     previousHandler = qInstallMessageHandler(countWarnings);
     qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
     assets = QFINDTESTDATA("../assets/nqw.bmp");
     QVERIFY2(!assets.isEmpty(), "the screen picture is missing");
     assets = QFileInfo(assets).absolutePath();
@@ -1237,14 +1253,20 @@ void tst_Scene3D::framesLeaveNoGlError()
 
 void tst_Scene3D::droppedPicturesReplaceTheScreenPicture_data()
 {
-    QTest::addColumn<bool>("opened"); // with Ctrl+O from the file dialog, not dropped
-    QTest::newRow("dropped") << false;
-    QTest::newRow("opened") << true;
+    QTest::addColumn<bool>("opened");   // with Ctrl+O from the file dialog, not dropped
+    QTest::addColumn<bool>("pictures"); // the home folder has a Pictures folder
+    QTest::newRow("dropped") << false << true;
+    QTest::newRow("opened") << true << true;
+    // The dialog then starts in the home folder, not at a name that is not there.
+    QTest::newRow("opened, no Pictures folder") << true << false;
 }
 
 void tst_Scene3D::droppedPicturesReplaceTheScreenPicture()
 {
     QFETCH(bool, opened);
+    QFETCH(bool, pictures);
+    const QString picturesFolder = home.filePath("Pictures");
+    QVERIFY(pictures ? QDir().mkpath(picturesFolder) : QDir(picturesFolder).removeRecursively());
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QImage magenta(64, 64, QImage::Format_RGB32);
@@ -1295,8 +1317,8 @@ void tst_Scene3D::droppedPicturesReplaceTheScreenPicture()
     QVERIFY(magentaShown());
     if (opened) { // the first dialog starts in Pictures, each next where the last was chosen
         give(QString());
-        const QString pictures = home.filePath("Pictures");
-        QCOMPARE(offeredFolders, QStringList({pictures, pictures, dir.path(), dir.path()}));
+        const QString first = pictures ? picturesFolder : home.path();
+        QCOMPARE(offeredFolders, QStringList({first, first, dir.path(), dir.path()}));
         return;
     }
 
@@ -1395,6 +1417,12 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo_data()
     QTest::newRow("Controls") << "Controls" << int(Qt::Key_F1) << 0;
     QTest::newRow("About Velkar") << "About Velkar" << 0 << int(Qt::Key_Menu);
     QTest::newRow("Quit") << "Quit" << (ctrl | Qt::Key_Q) << 0;
+    QTest::newRow("Standard Picture") << "Standard Picture" << 0 << 0;
+    QTest::newRow("Copy") << "Copy" << (ctrl | Qt::Key_C) << 0;
+    QTest::newRow("Stay on Top") << "Stay on Top" << (ctrl | Qt::Key_T) << 0;
+    QTest::newRow("Hide Title Bar") << "Hide Title Bar" << 0 << 0;
+    QTest::newRow("Move Window") << "Move Window" << 0 << 0;
+    QTest::newRow("Start at Login") << "Start at Login" << 0 << 0;
 }
 
 // Each entry runs its command once, and so does its key once the menu has been made and
@@ -1425,6 +1453,10 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
         fakeStep = 20;
         w->nAni = entry == "Close Lid" ? 3.0f : entry == "Lid One Step Closed" ? 0.3f : 0.0f;
         w->zRot = entry == "Reset View" ? 30 : 0;
+        w->pictureSource = {PictureSource::Kind::File, assets + "/nqw.bmp"};
+        QGuiApplication::clipboard()->clear();
+        QFile::remove(autostartFile());
+        warnings.clear();
         if (opener)
             press(w.get(), opener);
         else
@@ -1463,11 +1495,251 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
                                  aboutTexts[0].contains("MIT licence") &&
                                  aboutTexts[0].contains("Copyright (c) 2026")},
             {"Quit", !w->isVisible() && !w->antiAliasing},
+            {"Standard Picture", w->pictureSource.kind == PictureSource::Kind::Standard},
+            {"Copy", !QGuiApplication::clipboard()->image().isNull()},
+            {"Stay on Top", w->staysOnTop() && w->isVisible()},
+            {"Hide Title Bar", w->titleBarHidden() && w->isVisible()},
+            // No window manager here to move it: the entry says so rather than do nothing.
+            {"Move Window", warnings.size() == 1 && warnings[0].contains("Move Window")},
+            {"Start at Login", QFile::exists(autostartFile())},
         };
         QVERIFY2(done.value(entry), byMenu ? "by the menu" : "by the key");
         if (!key)
             break;
     }
+}
+
+namespace {
+
+const Command &commandNamed(const char *menuText)
+{
+    for (const Command &command : commands())
+        if (command.menu.text && std::strcmp(command.menu.text, menuText) == 0)
+            return command;
+    qFatal("no command %s", menuText);
+}
+
+} // namespace
+
+void tst_Scene3D::copyHoldsTheFrameF12Saves_data()
+{
+    QTest::addColumn<QString>("keys"); // pressed first
+    QTest::newRow("start-up view") << "";
+    QTest::newRow("lid part open, antialiased") << "TTTTTTTTTTTTTTTTTTTTQ";
+}
+
+void tst_Scene3D::copyHoldsTheFrameF12Saves()
+{
+    QFETCH(QString, keys);
+    auto w = makeScene();
+    QVERIFY(w);
+    for (QChar key : keys)
+        QTest::keyClick(w.get(), key.toLatin1());
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(w.get(), Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = QGuiApplication::clipboard()->image();
+    const QDir pictures(home.filePath("Pictures"));
+    const QStringList before = pictures.entryList(QDir::Files);
+    QTest::keyClick(w.get(), Qt::Key_F12);
+    QStringList saved = pictures.entryList(QDir::Files);
+    for (const QString &old : before)
+        saved.removeOne(old);
+    QCOMPARE(saved.size(), 1);
+    const QImage file(pictures.filePath(saved.first()));
+    QCOMPARE(copied.size(), file.size());
+    QCOMPARE(differingPixels(copied, file), 0);
+}
+
+void tst_Scene3D::deskFlagsReachTheWindow_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<QString>("platform"); // empty: this display's
+    QTest::newRow("Stay on Top") << "Stay on Top" << int(Qt::WindowStaysOnTopHint) << "";
+    QTest::newRow("Hide Title Bar") << "Hide Title Bar" << int(Qt::FramelessWindowHint) << "";
+    QTest::newRow("Stay on Top, Wayland")
+        << "Stay on Top" << int(Qt::WindowStaysOnTopHint) << "wayland";
+    QTest::newRow("Hide Title Bar, Wayland")
+        << "Hide Title Bar" << int(Qt::FramelessWindowHint) << "wayland";
+}
+
+// The flag reaches the window system's window, and the window comes back drawing the same
+// frame and turning the phone when dragged. Where it cannot work, the entry is disabled with
+// the reason as its tool tip, and the command says why.
+void tst_Scene3D::deskFlagsReachTheWindow()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, flag);
+    QFETCH(QString, platform);
+    const bool refused = platform == "wayland" && entry == "Stay on Top";
+    auto w = makeScene();
+    QVERIFY(w);
+    QTest::keyClicks(w.get(), "TTTTTTTTTTTTTTTTTTTTTTTTT");
+    const QImage before = frame(*w);
+    if (!platform.isEmpty())
+        w->platform = platform;
+    int chosen = 0;
+    w->deskChosen = [&] { ++chosen; };
+
+    QTest::keyClick(w.get(), Qt::Key_F10, Qt::ShiftModifier);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QAction *action = nullptr;
+    for (QAction *a : menu->actions())
+        action = a->text() == entry ? a : action;
+    QVERIFY(action && action->isCheckable() && !action->isChecked());
+    QCOMPARE(action->isEnabled(), !refused);
+    QCOMPARE(action->toolTip().contains("Wayland"), refused);
+    menu->close();
+
+    const Command &command = commandNamed(qPrintable(entry));
+    for (bool on : {true, false}) {
+        runCommand(*w, command);
+        const bool set = on && !refused;
+        QCOMPARE(bool(w->windowFlags() & flag), set);
+        QVERIFY(w->windowHandle() && bool(w->windowHandle()->flags() & flag) == set);
+        QCOMPARE(chosen, refused ? 0 : on ? 1 : 2);
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QCOMPARE(differingPixels(frame(*w), before), 0);
+        if (!on)
+            break;
+        const GLfloat zRot = w->zRot;
+        drag(*w, QPoint(250, 250), QPoint(262, 250));
+        QVERIFY(w->zRot != zRot);
+        w->zRot = zRot;
+    }
+    QCOMPARE(warnings.size(), refused ? 2 : 0);
+    for (const QString &warning : warnings)
+        QVERIFY2(warning.startsWith("velkar: Stay on Top: Wayland"), qPrintable(warning));
+}
+
+void tst_Scene3D::startAtLoginWritesAndRemovesTheEntry_data()
+{
+    QTest::addColumn<bool>("blocked"); // a file stands where the autostart folder should be
+    QTest::newRow("written and removed") << false;
+    QTest::newRow("a file instead of the folder") << true;
+}
+
+void tst_Scene3D::startAtLoginWritesAndRemovesTheEntry()
+{
+    QFETCH(bool, blocked);
+    const QString folder = home.filePath(".config/autostart");
+    QDir(folder).removeRecursively();
+    QFile::remove(folder);
+    QVERIFY(QDir().mkpath(home.filePath(".config")));
+    QFile blocker(folder);
+    QVERIFY(!blocked || (blocker.open(QIODevice::WriteOnly) && blocker.write("x") == 1));
+    blocker.close();
+    auto w = makeScene();
+    QVERIFY(w);
+    QCOMPARE(autostartFile(), folder + "/velkar.desktop");
+    const Command &command = commandNamed("Start at Login");
+    QVERIFY(!(w.get()->*command.menu.checked)());
+
+    runCommand(*w, command);
+    QCOMPARE((w.get()->*command.menu.checked)(), !blocked);
+    QCOMPARE(warnings.size(), blocked ? 1 : 0);
+    if (blocked) {
+        QVERIFY(warnings[0].contains(autostartFile()));
+        QVERIFY(QFile::remove(folder));
+        return;
+    }
+    QFile entry(autostartFile());
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(entry.readAll()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.value(0), QString("[Desktop Entry]"));
+    for (const char *line : {"Type=Application", "Name=Velkar", "Exec=velkar"})
+        QVERIFY2(lines.contains(line), line);
+    // The desktop's own checker, which scripts/test installs.
+    QCOMPARE(QProcess::execute("desktop-file-validate", {autostartFile()}), 0);
+
+    runCommand(*w, command);
+    QVERIFY(!QFile::exists(autostartFile()));
+    QVERIFY(!(w.get()->*command.menu.checked)());
+    QVERIFY(warnings.isEmpty());
+}
+
+void tst_Scene3D::unusableNamesAreRefused_data()
+{
+    QTest::addColumn<bool>("dropped"); // else the picture the window starts with
+    QTest::newRow("dropped") << true;
+    QTest::newRow("at start") << false;
+}
+
+// A name that is not UTF-8 is refused in one line; neither its own file nor the one its
+// decoded name would give is read.
+void tst_Scene3D::unusableNamesAreRefused()
+{
+    QFETCH(bool, dropped);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QByteArray folder = QFile::encodeName(dir.path());
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::magenta);
+    QVERIFY(picture.save(QFile::decodeName(folder + "/pic\xef\xbf\xbd.png"))); // U+FFFD
+    QVERIFY(picture.save(dir.filePath("copy.png")));
+    QVERIFY(::link(folder + "/copy.png", folder + "/pic\xff.png") == 0);
+    const QString name = decodeFileName(folder + "/pic\xff.png");
+    QVERIFY(!usableFileName(name));
+
+    auto w = makeScene();
+    QVERIFY(w);
+    const GLuint texture = w->texture;
+    if (dropped) {
+        QMimeData data;
+        data.setUrls(
+            {QUrl::fromEncoded("file://" + folder.toPercentEncoding("/") + "/pic%FF.png")});
+        QCOMPARE(dropOn(*w, &data), QString("taken"));
+        QCOMPARE(w->texture, texture);
+        QCOMPARE(w->pictureSource.kind, PictureSource::Kind::Standard);
+    } else {
+        w->makeCurrent();
+        w->deletePicture(w->texture);
+        w->texture = 0;
+        w->textureTried = false;
+        w->setPictureSource({PictureSource::Kind::File, name});
+        frame(*w);
+        QCOMPARE(w->texture, GLuint(0));
+    }
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings[0].contains("pic\\xff.png\"") && warnings[0].contains("cannot be used"),
+             qPrintable(warnings[0]));
+    QCOMPARE(::unlink(folder + "/pic\xff.png"), 0); // a name the toolkit cannot remove
+}
+
+// What was remembered comes back, and what the user changes is written: a resize once it
+// has settled, a choice at once.
+void tst_Scene3D::windowComesBackAsItWasLeft()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("velkar/velkar.ini");
+    Remembered left;
+    left.size = QSize(420, 360);
+    left.hideTitleBar = true;
+    left.stayOnTop = true;
+    left.picture = {PictureSource::Kind::File, assets + "/nqw.bmp"};
+    QCOMPARE(writeSettings(file, left), QString());
+    const Remembered read = readSettings(file).values;
+    QCOMPARE(read, left);
+
+    Scene3D w;
+    w.clockSource = pinnedClock;
+    WindowMemory memory(w, file, read);
+    showAsRemembered(w, read);
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.size(), QSize(420, 360));
+    QVERIFY(w.staysOnTop() && w.titleBarHidden());
+
+    w.resize(480, 400);
+    QTRY_COMPARE(readSettings(file).values.size, QSize(480, 400));
+    runCommand(w, commandNamed("Standard Picture"));
+    QCOMPARE(readSettings(file).values.picture.kind, PictureSource::Kind::Standard);
+    runCommand(w, commandNamed("Hide Title Bar"));
+    QVERIFY(!readSettings(file).values.hideTitleBar);
+    runCommand(w, commandNamed("Full Screen"));
+    QTRY_VERIFY(readSettings(file).values.fullScreen);
+    QCOMPARE(readSettings(file).values.size, QSize(480, 400));
+    QVERIFY(warnings.isEmpty());
 }
 
 QTEST_MAIN(tst_Scene3D)
