@@ -141,6 +141,7 @@ start_velkar() {
         FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 "${vars[@]}" "$VELKAR" "$@") \
         >"$VOUT" 2>"$VERR" &
     VPID=$!
+    SYNC_FROM= # marked before the last key to an earlier velkar: not this one's picture
     if ! wait_for_window 30; then
         echo "its stderr:"
         cat "$VERR"
