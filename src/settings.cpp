@@ -100,23 +100,19 @@ void readFlags(const QSettings &ini, Remembered &values, QStringList &problems)
 // The picture only when it is still there: a file as a file, a folder as a folder.
 void readPicture(const QSettings &ini, Remembered &values, QStringList &problems)
 {
-    if (!ini.contains(kPictureKind))
-        return;
-    const QString kind = ini.value(kPictureKind).toString();
-    const QString path = ini.value(kPicturePath).toString();
-    const QFileInfo info(path);
+    const QString kind = ini.value(kPictureKind, kKindNames[0]).toString();
+    const QFileInfo path(ini.value(kPicturePath).toString());
+    const bool file = kind == kKindNames[1], folder = kind == kKindNames[2];
     if (kind == kKindNames[0])
         return;
-    if (kind == kKindNames[1] && info.isFile())
-        values.picture.kind = PictureSource::Kind::File;
-    else if (kind == kKindNames[2] && info.isDir())
-        values.picture.kind = PictureSource::Kind::Folder;
-    else if (kind == kKindNames[1] || kind == kKindNames[2])
-        return void(problems << QString("the %1 \"%2\" is gone").arg(kind, path));
+    if (!file && !folder)
+        problems << QString("%1 \"%2\" is none of standard, file, folder").arg(kPictureKind, kind);
+    else if (file ? !path.isFile() : !path.isDir())
+        problems << QString("the %1 \"%2\" is gone").arg(kind, path.filePath());
     else
-        return void(problems << QString("%1 \"%2\" is none of standard, file, folder")
-                                    .arg(kPictureKind, kind));
-    values.picture.path = info.absoluteFilePath();
+        values.picture = {file ? PictureSource::Kind::File : PictureSource::Kind::Folder,
+                          path.absoluteFilePath(), values.picture.intervalSeconds,
+                          values.picture.shuffle};
 }
 
 ReadSettings unusable(const QString &why)

@@ -66,12 +66,13 @@ void WindowMemory::save()
 {
     m_settle.stop();
     m_now.fullScreen = m_window.isFullScreen();
-    if (!m_now.fullScreen) {
+    if (!m_now.fullScreen)
         m_now.size = m_window.size();
-        m_now.placed = placeable();
-        m_now.position = m_now.placed ? m_window.pos() : QPoint();
+    // Where they cannot be had, the place and the choice made where they can are kept.
+    if (!m_now.fullScreen && placeable()) {
+        m_now.placed = true;
+        m_now.position = m_window.pos();
     }
-    // Where it cannot be had, the choice made where it can is kept.
     if (m_window.stayOnTopUnavailable().isEmpty())
         m_now.stayOnTop = m_window.staysOnTop();
     m_now.hideTitleBar = m_window.titleBarHidden();

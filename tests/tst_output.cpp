@@ -415,7 +415,8 @@ void tst_Output::settingsComeBackAsWritten()
     all.size = QSize(1234, 567);
     all.fullScreen = all.placed = all.stayOnTop = all.hideTitleBar = true;
     all.position = QPoint(-20, 30);
-    all.picture = {PictureSource::Kind::Folder, m_dir.path(), 3600, true};
+    all.picture = {PictureSource::Kind::Folder, m_dir.filePath("phötö 😀"), 3600, true};
+    QVERIFY(QDir(m_dir.path()).mkpath(all.picture.path));
     warnings.clear();
     for (const Remembered &values : {Remembered(), all}) {
         QCOMPARE(writeSettings(settings(), values), QString());
