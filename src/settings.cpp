@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryFile>
 #include <cerrno>
@@ -132,9 +133,12 @@ bool Remembered::operator==(const Remembered &other) const
            hideTitleBar == other.hideTitleBar && picture == other.picture;
 }
 
+// Where QSettings puts the INI file of a program "velkar" (organisation "velkar"); named here
+// without opening one, which would read the file into the toolkit's cache.
 QString settingsFile()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, "velkar", "velkar").fileName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           "/velkar/velkar.ini";
 }
 
 namespace {
@@ -154,9 +158,14 @@ ReadSettings readFile(const QString &file)
         return unusable("it cannot be read: " + readable.errorString());
     // The toolkit's reader takes much that is not text for an INI file with no keys in it.
     const QByteArray bytes = readable.readAll();
-    readable.close();
     const bool text = !bytes.contains('\0') && QString::fromUtf8(bytes).toUtf8() == bytes;
-    const QSettings ini(file, QSettings::IniFormat);
+    // The toolkit keeps the files it has read by name and reads one again only when its time
+    // or size has changed, which a rewrite within the same moment may not: the bytes checked
+    // are parsed from a copy of their own.
+    QTemporaryFile copy;
+    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush())
+        return unusable("it cannot be copied to be read: " + copy.errorString());
+    const QSettings ini(copy.fileName(), QSettings::IniFormat);
     if (!text || ini.status() != QSettings::NoError)
         return unusable("it is not an INI file");
 

@@ -340,7 +340,10 @@ void tst_Output::outputNeverReadsSettings()
     QVERIFY(magenta.save(m_dir.filePath("magenta.png")));
     Remembered remembered;
     remembered.picture = {PictureSource::Kind::File, m_dir.filePath("magenta.png")};
-    QCOMPARE(settingsFile(), settings()); // Qt's own place for it, under the test's folder
+    // Qt's own place for it, under the test's folder.
+    QCOMPARE(QSettings(QSettings::IniFormat, QSettings::UserScope, "velkar", "velkar").fileName(),
+             settings());
+    QCOMPARE(settingsFile(), settings());
     QCOMPARE(writeSettings(settingsFile(), remembered), QString());
     QVERIFY(!before.isNull() && draw("--keys R") == before);
     QVERIFY(QFile::remove(settingsFile()));

@@ -495,6 +495,16 @@ start_velkar "$dir" -- --no-settings || { bad "velkar --no-settings did not star
 check "--no-settings: 500x500 (is $(window_size))" [ "$(window_size)" = "500 500" ]
 escape_ends_velkar
 check "and the file as it was" cmp -s "$settings" "$WORK/settings-before"
+# A file it cannot parse is reported and kept, whatever changes: at exit too.
+printf '[window\nwidth=640\n' >"$settings"
+start_velkar "$dir" || { bad "velkar did not start with a bad settings file"; finish; }
+xdotool windowsize "$VWIN" 600 600
+send_keys ctrl+t
+sync_velkar
+escape_ends_velkar
+check "a file it cannot parse: one line ($(grep -c "^velkar: settings $settings: " "$VERR"))" \
+    grep -qx "velkar: settings $settings: it is not an INI file; starting as the first time, and leaving the file as it is" "$VERR"
+check "  and the file as it was" [ "$(cat "$settings")" = "$(printf '[window\nwidth=640')" ]
 
 ########################################################################################
 section "QT_SCALE_FACTOR=2"
