@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <cstdio>
 
+#include "filenames.h"
 #include "language.h"
 #include "outputfile.h"
 
@@ -73,6 +74,10 @@ void describe(QCommandLineParser &parser)
         {"v", "version"},
         QCoreApplication::translate("CommandLine", "Show the version and quit.")));
     parser.addOption(QCommandLineOption(
+        "no-settings",
+        QCoreApplication::translate("CommandLine", "Neither read nor write the settings: start "
+                                                   "as the very first time.")));
+    parser.addOption(QCommandLineOption(
         "output",
         QCoreApplication::translate("CommandLine", "Draw one picture into FILE (.png or .jpg; - "
                                                    "is PNG on standard output) with no window, "
@@ -105,7 +110,8 @@ void describe(QCommandLineParser &parser)
         QCoreApplication::translate("CommandLine", "PICTURE"),
         QCoreApplication::translate("CommandLine",
                                     "The picture for the phone's main screen, in any format Qt "
-                                    "reads (default: nqw.bmp in the working directory)."),
+                                    "reads (default: the one chosen in the window last, else "
+                                    "nqw.bmp in the working directory)."),
         QCoreApplication::translate("CommandLine", "[PICTURE]"));
 }
 
@@ -174,7 +180,7 @@ QStringList decodedArguments(int argc, char **argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << decodeFileName(argv[i]);
     return arguments;
 }
 
@@ -186,6 +192,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const bool parsed = parser.parse(arguments);
     line.help = parser.isSet("help");
     line.version = parser.isSet("version");
+    line.noSettings = parser.isSet("no-settings");
     if (line.help || line.version)
         return line;
     if (!parsed) {

@@ -8,10 +8,11 @@
 #include <QVector>
 
 struct CommandLine {
-    QString picture = "nqw.bmp"; // relative names are taken from the working directory
-    QString error;               // what is wrong with the line; empty when it is usable
+    QString picture; // PICTURE, if given; relative names are taken from the working directory
+    QString error;   // what is wrong with the line; empty when it is usable
     bool help = false;
     bool version = false;
+    bool noSettings = false; // neither read nor write what the window remembers
 
     // A picture without a window: the file it goes to ("-" is standard output), the time
     // the clocks show (none: the current time), the keys pressed before it and its size.
@@ -39,5 +40,6 @@ void printUsageError(const QString &error);
 // application object itself, so none may exist yet.
 int answerOnTerminal(const QStringList &arguments, int argc, char **argv);
 
-// The arguments as the program received them, decoded.
+// The arguments as the program received them, decoded; bytes that cannot be decoded stay
+// marked (filenames.h), so that a name is never taken for another.
 QStringList decodedArguments(int argc, char **argv);

@@ -59,6 +59,8 @@ const std::vector<Command> CommandTable::rows = {
      {QT_TRANSLATE_NOOP("Controls", "Space"), QT_TRANSLATE_NOOP("Controls", "back to the start-up view")}},
     {&Scene3D::saveScreenshot,     {{Qt::Key_F12, "F12"}, kNoKey},                                kWindow,   {2, 1, QT_TRANSLATE_NOOP("ContextMenu", "Save Screenshot"), nullptr},
      {QT_TRANSLATE_NOOP("Controls", "F12"), QT_TRANSLATE_NOOP("Controls", "save a screenshot in your Pictures folder")}},
+    {&Scene3D::copyFrame,          {{kCtrl | Qt::Key_C, "Ctrl+C"}, kNoKey},                       kWindow,   {2, 2, QT_TRANSLATE_NOOP("ContextMenu", "Copy"), nullptr},
+     {QT_TRANSLATE_NOOP("Controls", "Ctrl+C"), QT_TRANSLATE_NOOP("Controls", "copy the frame, as F12 would save it")}},
     {&Scene3D::openPicture,        {{kCtrl | Qt::Key_O, "Ctrl+O"}, kNoKey},                       kWindow,   {1, 1, QT_TRANSLATE_NOOP("ContextMenu", "Open Picture…"), nullptr},
      {QT_TRANSLATE_NOOP("Controls", "Ctrl+O"), QT_TRANSLATE_NOOP("Controls", "open a picture for the main screen")}},
     {nullptr,                      {kNoKey, kNoKey},                                              kWindow,   kNotInMenu,
@@ -75,6 +77,14 @@ const std::vector<Command> CommandTable::rows = {
     {&Scene3D::toggleShuffle,      {kNoKey, kNoKey},                                              kWindow,   {1, 4, QT_TRANSLATE_NOOP("ContextMenu", "Shuffle"), &Scene3D::shuffled, kSlideshow}, kNoCardRow},
     {&Scene3D::toggleFullScreen,   {{Qt::Key_F11, "F11"}, kNoKey},                                kWindow,   {4, 3, QT_TRANSLATE_NOOP("ContextMenu", "Full Screen"), &QWidget::isFullScreen},
      {QT_TRANSLATE_NOOP("Controls", "F11"), QT_TRANSLATE_NOOP("Controls", "full screen on or off")}},
+    {&Scene3D::toggleStayOnTop,    {{kCtrl | Qt::Key_T, "Ctrl+T"}, kNoKey},                       kWindow,   {5, 1, QT_TRANSLATE_NOOP("ContextMenu", "Stay on Top"), &Scene3D::staysOnTop},
+     {QT_TRANSLATE_NOOP("Controls", "Ctrl+T"), QT_TRANSLATE_NOOP("Controls", "keep the window above others, or not")}, &Scene3D::stayOnTopUnavailable},
+    {&Scene3D::useStandardPicture, {kNoKey, kNoKey},                                              kWindow,   {1, 3, QT_TRANSLATE_NOOP("ContextMenu", "Standard Picture"), nullptr},
+     {QT_TRANSLATE_NOOP("Controls", "menu only"), QT_TRANSLATE_NOOP("Controls", "Standard Picture, Start at Login,")}},
+    {&Scene3D::toggleStartAtLogin, {kNoKey, kNoKey},                                              kWindow,   {5, 4, QT_TRANSLATE_NOOP("ContextMenu", "Start at Login"), &Scene3D::startsAtLogin}, kCardAbove},
+    {&Scene3D::toggleTitleBar,     {kNoKey, kNoKey},                                              kWindow,   {5, 2, QT_TRANSLATE_NOOP("ContextMenu", "Hide Title Bar"), &Scene3D::titleBarHidden},
+     {"", QT_TRANSLATE_NOOP("Controls", "Hide Title Bar, Move Window")}},
+    {&Scene3D::moveWindow,         {kNoKey, kNoKey},                                              kWindow,   {5, 3, QT_TRANSLATE_NOOP("ContextMenu", "Move Window"), nullptr}, kCardAbove},
     {&Scene3D::toggleControls,     {{Qt::Key_F1, "F1"}, {Qt::Key_H, "H"}},                        kWindow,   {6, 1, QT_TRANSLATE_NOOP("ContextMenu", "Controls"), nullptr},
      {QT_TRANSLATE_NOOP("Controls", "F1 / H"), QT_TRANSLATE_NOOP("Controls", "show or hide this list on the window")}},
     {&Scene3D::showAbout,          {kNoKey, kNoKey},                                              kWindow,   {6, 2, QT_TRANSLATE_NOOP("ContextMenu", "About Velkar"), nullptr}, kNoCardRow},
@@ -114,11 +124,18 @@ void runCommand(Scene3D &scene, const Command &command)
 }
 
 // Any command but the card's own hides the controls card, and then does what it always does.
+// One that cannot work here says why instead of doing nothing.
 void Scene3D::perform(const Command *command)
 {
     if (!command || command->run != &Scene3D::toggleControls)
         controlsShown = false;
-    if (command && command->run)
+    const QString unavailable =
+        command && command->unavailable ? (this->*command->unavailable)() : QString();
+    if (!unavailable.isEmpty())
+        qWarning("velkar: %s: %s",
+                 qUtf8Printable(QCoreApplication::translate("ContextMenu", command->menu.text)),
+                 qUtf8Printable(unavailable));
+    else if (command && command->run)
         (this->*command->run)();
     updateGL();
 }

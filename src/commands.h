@@ -37,6 +37,9 @@ struct Command {
     bool windowOnly;        // about the window itself: refused by --keys
     MenuEntry menu;
     CardRow card;
+    // Why the command cannot work here, in the user's language; empty or nullptr: it can.
+    // Its key then says why in one line, and its menu entry is disabled with that tool tip.
+    QString (Scene3D::*unavailable)() const = nullptr;
 };
 
 // Every command, in the order of the card.

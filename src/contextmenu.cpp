@@ -55,6 +55,7 @@ void addChoice(QMenu *submenu, QAction *action)
 QMenu *makeContextMenu(Scene3D *scene)
 {
     auto *menu = new QMenu(scene);
+    menu->setToolTipsVisible(true); // a disabled entry's says why
     int group = 0;
     for (const Command *command : menuEntries()) {
         if (group && command->menu.group != group)
@@ -68,6 +69,12 @@ QMenu *makeContextMenu(Scene3D *scene)
         }
         QObject::connect(action, &QAction::triggered, scene,
                          [scene, command] { runCommand(*scene, *command); });
+        if (const auto unavailable = command->unavailable)
+            QObject::connect(menu, &QMenu::aboutToShow, action, [scene, unavailable, action] {
+                const QString why = (scene->*unavailable)();
+                action->setEnabled(why.isEmpty());
+                action->setToolTip(why);
+            });
         if (const auto checked = command->menu.checked) {
             action->setCheckable(true);
             QObject::connect(menu, &QMenu::aboutToShow, action,

@@ -8,10 +8,12 @@
 #include <cstdio>
 
 #include "commands.h"
+#include "filenames.h"
 #include "language.h"
 #include "offscreen.h"
 #include "outputfile.h"
 #include "scene3D.h"
+#include "settings.h"
 
 namespace {
 
@@ -97,7 +99,7 @@ int writePicture(const CommandLine &line, char *program)
     }
 
     Scene3D scene;
-    scene.setPictureSource({PictureSource::Kind::File, line.picture});
+    scene.setPictureSource(startingPicture(line.picture, PictureSource()));
     scene.setTimeSources(frameTicks(), clockFor(line.time));
     scene.resize(line.size);
     gl.attach(line.size);
@@ -110,7 +112,7 @@ int writePicture(const CommandLine &line, char *program)
     if (!why.isEmpty()) {
         const QString file = line.output == "-"
                                  ? QCoreApplication::translate("CommandLine", "standard output")
-                                 : line.output;
+                                 : printableFileName(line.output);
         std::fprintf(
             stderr, "velkar: %s\n",
             qUtf8Printable(

@@ -1,4 +1,5 @@
 #include "outputfile.h"
+#include "filenames.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -54,6 +55,9 @@ QString writeOutputFile(const QImage &picture, const QString &fileName)
 {
     if (fileName == "-")
         return writeStandardOutput(picture);
+    // Written under a name that is not the one asked for, it would be another file.
+    if (!usableFileName(fileName))
+        return unusableNameReason();
     // Renaming over a folder, a FIFO or a device would replace it with a file; they are
     // refused instead.
     const QFileInfo target(fileName);

@@ -1,6 +1,7 @@
 #include "scene3D.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTimer>
 #include <chrono>
 #include <cstdlib>
@@ -40,6 +41,7 @@ Scene3D::Scene3D(QWidget *parent)
     setAcceptDrops(true);
     pictureChooser = choosePicture;
     folderChooser = choosePictureFolder;
+    platform = QGuiApplication::platformName();
     setToolTip(QCoreApplication::translate(
         "Scene3D", "Right-click for the menu of commands, F1 for the list of controls"));
     setAccessibleName("Velkar");

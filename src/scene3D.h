@@ -73,6 +73,15 @@ public:
 
     bool antialiased() const { return antiAliasing; }
 
+    // Where the window sits on the desk: above other windows, without a title bar.
+    bool staysOnTop() const;
+    bool titleBarHidden() const;
+    // Why the window system cannot keep this window above others; empty where it can.
+    QString stayOnTopUnavailable() const;
+    // Called when the user has changed one of them in the window, so that it can be
+    // remembered.
+    std::function<void()> deskChosen;
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -116,6 +125,7 @@ private:
     PictureChooser pictureChooser;
     FolderChooser folderChooser;
     QString pictureFolder; // where the dialogs start: the folder of the last choice
+    QString platform;      // the window system's, as the toolkit names it: xcb, wayland, ...
 
     // The picture on screen and the file it came from, which it follows when that changes.
     PictureLoader pictureLoader{this};
@@ -208,6 +218,16 @@ private:
     void choosePictureSource(const PictureSource &source);
     void openPicture();
     void saveScreenshot();
+    void useStandardPicture();
+
+    // On the desk
+    void toggleStayOnTop();
+    void toggleTitleBar();
+    void setDeskFlag(Qt::WindowType flag, bool on);
+    void moveWindow();
+    bool startsAtLogin() const;
+    void toggleStartAtLogin();
+    void copyFrame();
 
     // Folders of pictures and the picture shown following its file
     enum class Load { Now, InBackground };
@@ -227,6 +247,8 @@ private:
     void stepPictures(int direction, int tries, Load when);
     void showStandardPicture(Load when);
     void load(const QByteArray &path, Load when, std::function<void(const LoadedPicture &)> done);
+    void loadNamed(const QString &file, Load when,
+                   std::function<void(const LoadedPicture &)> shown);
     static int uploadMsFor(const TextureLevels &levels);
     void showArrived();
     bool pictureLoading() const { return pictureLoader.busy() || arrived; }

@@ -2,6 +2,7 @@
 // dropped, and screenshots.
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -15,16 +16,11 @@
 // picture source. A picture that cannot be read leaves the one shown, and says why.
 void Scene3D::showPicture(const QString &fileName)
 {
-    load(QFile::encodeName(fileName), Load::InBackground,
-         [this, fileName](const LoadedPicture &picture) {
-             if (picture.levels.empty()) {
-                 qWarning("%s", qUtf8Printable(pictureWarning(fileName, picture.why)));
-                 return;
-             }
-             showLoaded(picture);
-             choosePictureSource({PictureSource::Kind::File, QFileInfo(fileName).absoluteFilePath(),
-                                  pictureSource.intervalSeconds, pictureSource.shuffle});
-         });
+    loadNamed(fileName, Load::InBackground, [this, fileName](const LoadedPicture &picture) {
+        showLoaded(picture);
+        choosePictureSource({PictureSource::Kind::File, QFileInfo(fileName).absoluteFilePath(),
+                             pictureSource.intervalSeconds, pictureSource.shuffle});
+    });
 }
 
 // The user's choice in the window: the source changes and whoever remembers it is told.
@@ -35,13 +31,24 @@ void Scene3D::choosePictureSource(const PictureSource &source)
         pictureSourceChosen(pictureSource);
 }
 
+// Back to what a first start shows: the standard picture, and the choice forgotten.
+void Scene3D::useStandardPicture()
+{
+    choosePictureSource({PictureSource::Kind::Standard, QString(), pictureSource.intervalSeconds,
+                         pictureSource.shuffle});
+    showSource(Load::InBackground);
+}
+
 // The first dialog starts in the Pictures folder, each later one where the last picture was
-// chosen. The choice goes through the same loader as a drop.
+// chosen. A folder that is not there would be typed into the dialog's name box as a file
+// name, so the home folder stands in for it. The choice goes through the same loader as a
+// drop.
 void Scene3D::openPicture()
 {
     if (pictureFolder.isEmpty())
         pictureFolder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString file = pictureChooser(this, pictureFolder);
+    const QString start = QFileInfo(pictureFolder).isDir() ? pictureFolder : QDir::homePath();
+    const QString file = pictureChooser(this, start);
     if (file.isEmpty())
         return;
     pictureFolder = QFileInfo(file).absolutePath();

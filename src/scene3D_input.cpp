@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -10,6 +11,7 @@
 #include <QWheelEvent>
 
 #include "commands.h"
+#include "filenames.h"
 
 namespace {
 
@@ -20,7 +22,11 @@ QString droppedFile(const QMimeData *data)
     if (!data || !data->hasUrls() || data->urls().size() != 1)
         return QString();
     const QUrl url = data->urls().first();
-    return url.isLocalFile() ? url.toLocalFile() : QString();
+    if (!url.isLocalFile())
+        return QString();
+    // The name's own bytes: toLocalFile() would decode bytes that are not UTF-8 as another
+    // name.
+    return decodeFileName(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
 }
 
 // An entering drag is a moving one too.

@@ -6,7 +6,9 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "filenames.h"
 #include "scene3D.h"
+#include "texture.h"
 
 namespace {
 
@@ -35,13 +37,8 @@ void Scene3D::setPictureSource(const PictureSource &source)
 void Scene3D::showSource(Load when)
 {
     if (pictureSource.kind != PictureSource::Kind::Folder) {
-        const QString file = pictureSource.file();
-        load(QFile::encodeName(file), when, [this, file](const LoadedPicture &picture) {
-            if (picture.levels.empty())
-                qWarning("%s", qUtf8Printable(pictureWarning(file, picture.why)));
-            else
-                showLoaded(picture);
-        });
+        loadNamed(pictureSource.file(), when,
+                  [this](const LoadedPicture &picture) { showLoaded(picture); });
         return;
     }
     slideshow.start(QFile::encodeName(pictureSource.path), pictureSource.shuffle);
@@ -96,6 +93,23 @@ void Scene3D::showStandardPicture(Load when)
             reportOnce(picture);
         else
             showLoaded(picture);
+    });
+}
+
+// A picture named by the user, read by its name's bytes; one that cannot be read is reported.
+// A name holding bytes that are not text is refused: it would name another file.
+void Scene3D::loadNamed(const QString &file, Load when,
+                        std::function<void(const LoadedPicture &)> shown)
+{
+    if (!usableFileName(file)) {
+        qWarning("%s", qUtf8Printable(pictureWarning(file, unusableNameReason())));
+        return;
+    }
+    load(QFile::encodeName(file), when, [file, shown](const LoadedPicture &picture) {
+        if (picture.levels.empty())
+            qWarning("%s", qUtf8Printable(pictureWarning(file, picture.why)));
+        else
+            shown(picture);
     });
 }
 

@@ -13,6 +13,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "filenames.h"
+
 namespace {
 
 // What a file-system object is, for a message that says why it is not a picture.
@@ -153,7 +155,7 @@ QString pictureWarning(const QString &name, const QString &why)
 {
     return "velkar: " +
            QCoreApplication::translate("Picture", "no screen picture: \"%1\" in %2: %3")
-               .arg(name, QDir::currentPath(), why);
+               .arg(printableFileName(name), QDir::currentPath(), why);
 }
 
 // The name is opened once, without waiting: a named pipe with no writer or a device would
@@ -199,6 +201,10 @@ PictureRead readScreenPicture(const QByteArray &path)
 
 QImage loadScreenPicture(const QString &fileName)
 {
+    if (!usableFileName(fileName)) {
+        qWarning("%s", qUtf8Printable(pictureWarning(fileName, unusableNameReason())));
+        return QImage();
+    }
     const PictureRead read = readScreenPicture(QFile::encodeName(fileName));
     if (read.image.isNull())
         qWarning("%s", qUtf8Printable(pictureWarning(fileName, read.why)));

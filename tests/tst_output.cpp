@@ -1,20 +1,26 @@
 // velkar --output without a window or display: the command line judged before anything
 // starts, the output file written whole or not at all, and one picture drawn in-process.
+// And the settings file the window keeps: written whole, read back, refused when bad.
 #include <QApplication>
 #include <QImageReader>
 #include <QtTest>
 #include <csignal>
+#include <future>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "commandline.h"
 #include "commands.h"
 #include "controlscard.h"
+#include "filenames.h"
 #include "headless.h"
 #include "language.h"
 #include "offscreen.h"
 #include "outputfile.h"
 #include "scene3D.h"
+#include "settings.h"
+#include "texture.h"
 
 namespace {
 
@@ -68,6 +74,20 @@ QStringList untranslated(const QString &ts)
     return faults;
 }
 
+QByteArray contents(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList warnings; // since the last clear
+QtMessageHandler previousHandler = nullptr;
+void countWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    warnings << message;
+    previousHandler(type, context, message);
+}
+
 } // namespace
 
 class tst_Output : public QObject
@@ -75,6 +95,7 @@ class tst_Output : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void badLinesAreRefusedNamingTheProblem_data();
     void badLinesAreRefusedNamingTheProblem();
     void goodLinesAreUnderstood();
@@ -91,11 +112,30 @@ private slots:
     void controlsCardLiesOverTheFrameTheRightWayUp();
     void everyMarkedStringIsTranslated_data();
     void everyMarkedStringIsTranslated();
+    void outputNeverReadsSettings();
+    void pictureIsTheCommandLinesThenTheRemembered_data();
+    void pictureIsTheCommandLinesThenTheRemembered();
+    void namesThatAreNotUtf8AreRefused_data();
+    void namesThatAreNotUtf8AreRefused();
+    void settingsComeBackAsWritten();
+    void badSettingsGiveAFirstStart_data();
+    void badSettingsGiveAFirstStart();
+    void twoSettingsWritersNeverMix();
 
 private:
     QImage draw(const QString &options);
     QTemporaryDir m_dir;
+    QString settings() const { return m_dir.filePath("config/velkar/velkar.ini"); }
 };
+
+// A home of the test's own: no settings of the developer's are read.
+void tst_Output::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    qputenv("HOME", QFile::encodeName(m_dir.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath("config")));
+    previousHandler = qInstallMessageHandler(countWarnings);
+}
 
 void tst_Output::badLinesAreRefusedNamingTheProblem_data()
 {
@@ -160,6 +200,8 @@ void tst_Output::goodLinesAreUnderstood()
     QCOMPARE(line.keys, keys);
     QCOMPARE(parse("--output x --size 300").size, QSize(300, 300));
     QVERIFY(parse("-display :9 -reverse --platform offscreen").error.isEmpty());
+    QVERIFY(parse("--no-settings").noSettings && !parse("p.png").noSettings);
+    QCOMPARE(parse("").picture, QString()); // none given: the remembered one, or nqw.bmp
 }
 
 void tst_Output::unwritableOutputsFailLeavingNothing_data()
@@ -397,6 +439,193 @@ void tst_Output::everyMarkedStringIsTranslated()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QStringList found = untranslated(QString::fromUtf8(file.readAll()));
     QVERIFY2(found == faults, qPrintable("not translated: " + found.join("; ")));
+}
+
+// A picture made from the command line depends on its arguments alone: a remembered
+// picture changes nothing.
+void tst_Output::outputNeverReadsSettings()
+{
+    const QImage before = draw("--keys R");
+    QImage magenta(16, 16, QImage::Format_RGB32);
+    magenta.fill(Qt::magenta);
+    QVERIFY(magenta.save(m_dir.filePath("magenta.png")));
+    Remembered remembered;
+    remembered.picture = {PictureSource::Kind::File, m_dir.filePath("magenta.png")};
+    // Qt's own place for it, under the test's folder.
+    QCOMPARE(QSettings(QSettings::IniFormat, QSettings::UserScope, "velkar", "velkar").fileName(),
+             settings());
+    QCOMPARE(settingsFile(), settings());
+    QCOMPARE(writeSettings(settingsFile(), remembered), QString());
+    QVERIFY(!before.isNull() && draw("--keys R") == before);
+    QVERIFY(QFile::remove(settingsFile()));
+}
+
+void tst_Output::pictureIsTheCommandLinesThenTheRemembered_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("remembered"); // a PictureSource::Kind: nothing, a file
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("PICTURE over a remembered file") << "a.png" << 1 << "a.png";
+    QTest::newRow("PICTURE, nothing remembered") << "a.png" << 0 << "a.png";
+    QTest::newRow("the remembered file") << "" << 1 << "/photos/b.png";
+    QTest::newRow("neither: the standard picture") << "" << 0 << "nqw.bmp";
+}
+
+void tst_Output::pictureIsTheCommandLinesThenTheRemembered()
+{
+    QFETCH(QString, line);
+    QFETCH(int, remembered);
+    QFETCH(QString, shown);
+    const PictureSource source = {PictureSource::Kind(remembered), "/photos/b.png", 300, true};
+    const PictureSource start = startingPicture(parse(line).picture, source);
+    QCOMPARE(start.file(), shown);
+    QCOMPARE(start.intervalSeconds, 300); // the slideshow's own choice stays
+}
+
+void tst_Output::namesThatAreNotUtf8AreRefused_data()
+{
+    QTest::addColumn<bool>("output"); // the name is --output's, else PICTURE's
+    QTest::newRow("PICTURE") << false;
+    QTest::newRow("--output") << true;
+}
+
+// Bytes that are not UTF-8 in a name are neither dropped nor replaced: the name is refused
+// in one line, and neither its own file nor the one a replaced name gives is touched.
+void tst_Output::namesThatAreNotUtf8AreRefused()
+{
+    QFETCH(bool, output);
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    const QByteArray bytes = folder + "/pic\xff.png", replaced = folder + "/pic\xef\xbf\xbd.png";
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::magenta);
+    QVERIFY(output || (picture.save(QFile::decodeName(replaced)) &&
+                       ::link(replaced.constData(), bytes.constData()) == 0));
+    char program[] = "velkar";
+    QByteArray argument = bytes;
+    char *argv[] = {program, argument.data(), nullptr};
+    const QString name = decodedArguments(2, argv).value(1);
+    QCOMPARE(printableFileName(name), dir.path() + "/pic\\xff.png");
+    const QStringList before = entries(dir.path());
+    if (output) {
+        QVERIFY(writeOutputFile(picture, name).contains("cannot be used"));
+    } else {
+        QTest::ignoreMessage(QtWarningMsg,
+                             qPrintable("velkar: no screen picture: \"" + printableFileName(name) +
+                                        "\" in " + QDir::currentPath() +
+                                        ": its name is not valid UTF-8, and it "
+                                        "cannot be used"));
+        QVERIFY(loadScreenPicture(name).isNull());
+    }
+    QCOMPARE(entries(dir.path()), before);
+    QVERIFY(output || ::unlink(bytes.constData()) == 0); // a name the toolkit cannot remove
+    // A name that is UTF-8 is the file of that name.
+    QVERIFY(usableFileName(decodeFileName("ph\xc3\xb6t\xc3\xb6.png")));
+}
+
+void tst_Output::settingsComeBackAsWritten()
+{
+    Remembered all;
+    all.size = QSize(1234, 567);
+    all.fullScreen = all.placed = all.stayOnTop = all.hideTitleBar = true;
+    all.position = QPoint(-20, 30);
+    all.picture = {PictureSource::Kind::Folder, m_dir.filePath("phötö 😀"), 3600, true};
+    QVERIFY(QDir(m_dir.path()).mkpath(all.picture.path));
+    warnings.clear();
+    for (const Remembered &values : {Remembered(), all}) {
+        QCOMPARE(writeSettings(settings(), values), QString());
+        QVERIFY(readSettings(settings()).values == values);
+        QVERIFY(contents(settings()).contains("width=" + QByteArray::number(values.size.width())));
+        QCOMPARE(entries(QFileInfo(settings()).path()), QStringList{"velkar.ini"});
+    }
+    QVERIFY(warnings.isEmpty());
+}
+
+void tst_Output::badSettingsGiveAFirstStart_data()
+{
+    QTest::addColumn<QByteArray>("text"); // the file's; FOLDER, FIFO, LOOP: none, but that
+    QTest::addColumn<QString>("why");     // in the warning line
+    QTest::addColumn<int>("width");       // still read, when the file could be parsed
+    const QByteArray w = "[window]\nwidth=640\n";
+    const QString gone = m_dir.filePath("gone.png"), file = QFileInfo("nqw.bmp").absoluteFilePath();
+    // clang-format off
+    QTest::newRow("a folder")             << QByteArray("FOLDER")             << "it is a folder"       << 500;
+    QTest::newRow("a named pipe")         << QByteArray("FIFO")               << "not a regular file"   << 500;
+    QTest::newRow("a loop of links")      << QByteArray("LOOP")               << "cannot be read"       << 500;
+    QTest::newRow("binary")               << QByteArray("\x7f" "ELF\n\0\xff", 7) << "not an INI file"   << 500;
+    QTest::newRow("section never closed") << "[window\n" + w                  << "not an INI file"      << 500;
+    QTest::newRow("width 0")              << QByteArray("[window]\nwidth=0\n") << "width \"0\" is not"  << 500;
+    QTest::newRow("height 100000")        << w + "height=100000"              << "height \"100000\""    << 640;
+    QTest::newRow("interval -5")          << w + "[picture]\ninterval=-5"     << "interval \"-5\""      << 640;
+    QTest::newRow("a word for a number")  << w + "x=left\ny=1"                << "x \"left\""           << 640;
+    QTest::newRow("a word for a flag")    << w + "stayOnTop=maybe"            << "stayOnTop \"maybe\""  << 640;
+    QTest::newRow("an unknown kind")      << w + "[picture]\nkind=video"      << "kind \"video\""       << 640;
+    QTest::newRow("a picture that is gone") << w + "[picture]\nkind=file\npath=" + gone.toUtf8()
+                                            << "the file \"" + gone + "\" is gone" << 640;
+    QTest::newRow("a file for a folder")  << w + "[picture]\nkind=folder\npath=" + file.toUtf8()
+                                          << "the folder \"" + file + "\" is gone" << 640;
+    // clang-format on
+}
+
+// What cannot be used is a first start's, said in one line; a file that could not be parsed
+// is kept as it is, and where nothing can be written nothing is left.
+void tst_Output::badSettingsGiveAFirstStart()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, why);
+    QFETCH(int, width);
+    QDir(m_dir.filePath("config")).removeRecursively();
+    QVERIFY(QDir().mkpath(QFileInfo(settings()).path()));
+    const QByteArray name = QFile::encodeName(settings());
+    QFile file(settings());
+    QVERIFY(text == "FOLDER" ? mkdir(name, 0700) == 0
+            : text == "FIFO" ? mkfifo(name, 0600) == 0
+            : text == "LOOP" ? symlink("velkar.ini", name) == 0
+                             : file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    file.close();
+    warnings.clear();
+    const ReadSettings read = readSettings(settings());
+    Remembered expected;
+    expected.size.setWidth(width);
+    QVERIFY(read.values == expected);
+    QCOMPARE(read.writable, width != 500 || text.startsWith("[window]"));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings[0].startsWith("velkar: settings " + settings() + ": ") &&
+                 warnings[0].contains(why) && !warnings[0].contains('\n'),
+             qPrintable(warnings[0]));
+    if (text.startsWith('[') || text.startsWith('\x7f'))
+        QCOMPARE(contents(settings()), text);
+    QVERIFY(!writeSettings("/proc/velkar.ini", expected).isEmpty()); // a read-only folder
+    QVERIFY(!QFile::exists("/proc/velkar.ini"));
+}
+
+// Two windows writing at once: whoever writes last wins, whole, and a reader meanwhile
+// always finds one of the two, never a mix.
+void tst_Output::twoSettingsWritersNeverMix()
+{
+    Remembered one, two;
+    one.picture = {PictureSource::Kind::Folder, m_dir.path(), 10, true};
+    two.size = QSize(900, 700);
+    two.stayOnTop = two.hideTitleBar = true;
+    QDir(m_dir.filePath("config")).removeRecursively();
+    QCOMPARE(writeSettings(settings(), one), QString());
+    const auto writer = [this](const Remembered &values) {
+        int failed = 0;
+        for (int i = 0; i < 60; ++i)
+            failed += !writeSettings(settings(), values).isEmpty();
+        return failed;
+    };
+    std::future<int> first = std::async(std::launch::async, writer, one);
+    std::future<int> second = std::async(std::launch::async, writer, two);
+    const auto done = [](std::future<int> &f) {
+        return f.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    };
+    for (int reads = 0; !done(first) || !done(second) || reads < 10; ++reads) {
+        const Remembered read = readSettings(settings()).values;
+        QVERIFY2(read == one || read == two, contents(settings()).constData());
+    }
+    QCOMPARE(first.get() + second.get(), 0);
+    QCOMPARE(entries(QFileInfo(settings()).path()), QStringList{"velkar.ini"});
 }
 
 QTEST_APPLESS_MAIN(tst_Output)

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QActionGroup>
 #include <QBuffer>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWheelEvent>
+#include <QWindow>
 #include <QtTest>
 #include <chrono>
 #include <cmath>
@@ -27,14 +29,17 @@
 #include <unistd.h>
 #include <vector>
 
+#include "autostart.h"
 #include "commands.h"
 #include "contextmenu.h"
 #include "controlscard.h"
+#include "filenames.h"
 #include "language.h"
 #include "picturedialog.h"
 #include "projection.h"
 #include "scene3D.h"
 #include "texture.h"
+#include "windowmemory.h"
 
 namespace {
 
@@ -392,6 +397,12 @@ private slots:
     void shuffleShowsEveryPictureOncePerRound();
     void shownPictureFollowsItsFile_data();
     void shownPictureFollowsItsFile();
+    void copyHoldsTheFrameF12Saves();
+    void deskFlagsReachTheWindow_data();
+    void deskFlagsReachTheWindow();
+    void startAtLoginWritesAndRemovesTheEntry();
+    void unusableNamesAreRefused();
+    void windowComesBackAsItWasLeft();
 };
 
 void tst_Scene3D::initTestCase()
@@ -407,6 +418,7 @@ void tst_Scene3D::initTestCase()
     }
     previousHandler = qInstallMessageHandler(countWarnings);
     qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
     assets = QFINDTESTDATA("../assets/nqw.bmp");
     QVERIFY2(!assets.isEmpty(), "the screen picture is missing");
     assets = QFileInfo(assets).absolutePath();
@@ -1348,14 +1360,20 @@ void tst_Scene3D::framesLeaveNoGlError()
 
 void tst_Scene3D::droppedPicturesReplaceTheScreenPicture_data()
 {
-    QTest::addColumn<bool>("opened"); // with Ctrl+O from the file dialog, not dropped
-    QTest::newRow("dropped") << false;
-    QTest::newRow("opened") << true;
+    QTest::addColumn<bool>("opened");   // with Ctrl+O from the file dialog, not dropped
+    QTest::addColumn<bool>("pictures"); // the home folder has a Pictures folder
+    QTest::newRow("dropped") << false << true;
+    QTest::newRow("opened") << true << true;
+    // The dialog then starts in the home folder, not at a name that is not there.
+    QTest::newRow("opened, no Pictures folder") << true << false;
 }
 
 void tst_Scene3D::droppedPicturesReplaceTheScreenPicture()
 {
     QFETCH(bool, opened);
+    QFETCH(bool, pictures);
+    const QString picturesFolder = home.filePath("Pictures");
+    QVERIFY(pictures ? QDir().mkpath(picturesFolder) : QDir(picturesFolder).removeRecursively());
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QImage magenta(64, 64, QImage::Format_RGB32);
@@ -1407,8 +1425,8 @@ void tst_Scene3D::droppedPicturesReplaceTheScreenPicture()
     QVERIFY(magentaShown());
     if (opened) { // the first dialog starts in Pictures, each next where the last was chosen
         give(QString());
-        const QString pictures = home.filePath("Pictures");
-        QCOMPARE(chooser.offered, QStringList({pictures, pictures, dir.path(), dir.path()}));
+        const QString first = pictures ? picturesFolder : home.path();
+        QCOMPARE(chooser.offered, QStringList({first, first, dir.path(), dir.path()}));
         return;
     }
 
@@ -1516,6 +1534,12 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo_data()
     QTest::newRow("5 Minutes") << "5 Minutes" << 0 << 0;
     QTest::newRow("1 Hour") << "1 Hour" << 0 << 0;
     QTest::newRow("Shuffle") << "Shuffle" << 0 << 0;
+    QTest::newRow("Standard Picture") << "Standard Picture" << 0 << 0;
+    QTest::newRow("Copy") << "Copy" << (ctrl | Qt::Key_C) << 0;
+    QTest::newRow("Stay on Top") << "Stay on Top" << (ctrl | Qt::Key_T) << 0;
+    QTest::newRow("Hide Title Bar") << "Hide Title Bar" << 0 << 0;
+    QTest::newRow("Move Window") << "Move Window" << 0 << 0;
+    QTest::newRow("Start at Login") << "Start at Login" << 0 << 0;
 }
 
 // Each entry runs its command once, and so does its key once the menu has been made and
@@ -1555,6 +1579,9 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
         ticks.step = 20;
         w->nAni = entry == "Close Lid" ? 3.0f : entry == "Lid One Step Closed" ? 0.3f : 0.0f;
         w->zRot = entry == "Reset View" ? 30 : 0;
+        QGuiApplication::clipboard()->clear();
+        QFile::remove(autostartFile());
+        warnings.clear();
         if (opener)
             press(w.get(), opener);
         else
@@ -1611,6 +1638,13 @@ void tst_Scene3D::menuEntriesDoWhatTheirKeysDo()
             {"5 Minutes", every(300)},
             {"1 Hour", every(3600)},
             {"Shuffle", now.shuffle && told},
+            {"Standard Picture", w->pictureSource.kind == PictureSource::Kind::Standard},
+            {"Copy", !QGuiApplication::clipboard()->image().isNull()},
+            {"Stay on Top", w->staysOnTop() && w->isVisible()},
+            {"Hide Title Bar", w->titleBarHidden() && w->isVisible()},
+            // No window manager here to move it: the entry says so rather than do nothing.
+            {"Move Window", warnings.size() == 1 && warnings[0].contains("Move Window")},
+            {"Start at Login", QFile::exists(autostartFile())},
         };
         QVERIFY2(done.value(entry), byMenu ? "by the menu" : "by the key");
         if (!key)
@@ -1887,6 +1921,155 @@ void tst_Scene3D::shownPictureFollowsItsFile()
     QCOMPARE(texelColour(*w), changed ? after : before);
     QCOMPARE(w->texture == texture, !changed);
     QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+}
+
+namespace {
+
+const Command &commandNamed(const char *menuText)
+{
+    for (const Command &command : commands())
+        if (command.menu.text && std::strcmp(command.menu.text, menuText) == 0)
+            return command;
+    qFatal("no command %s", menuText);
+}
+
+} // namespace
+
+// Lid part open and antialiased, so that a frame drawn another way would show.
+void tst_Scene3D::copyHoldsTheFrameF12Saves()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    QTest::keyClicks(w.get(), "TTTTTTTTTTQ");
+    QTest::keyClick(w.get(), Qt::Key_C, Qt::ControlModifier);
+    const QDir pictures(home.filePath("Pictures"));
+    QDir(pictures).removeRecursively();
+    QTest::keyClick(w.get(), Qt::Key_F12);
+    const QStringList saved = pictures.entryList(QDir::Files);
+    QCOMPARE(saved.size(), 1);
+    const QImage file(pictures.filePath(saved.first()));
+    QCOMPARE(QGuiApplication::clipboard()->image().size(), file.size());
+    QCOMPARE(differingPixels(QGuiApplication::clipboard()->image(), file), 0);
+}
+
+void tst_Scene3D::deskFlagsReachTheWindow_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<QString>("platform"); // empty: this display's
+    const int top = Qt::WindowStaysOnTopHint, frameless = Qt::FramelessWindowHint;
+    QTest::newRow("Stay on Top") << "Stay on Top" << top << "";
+    QTest::newRow("Hide Title Bar") << "Hide Title Bar" << frameless << "";
+    QTest::newRow("Stay on Top, Wayland") << "Stay on Top" << top << "wayland";
+    QTest::newRow("Hide Title Bar, Wayland") << "Hide Title Bar" << frameless << "wayland";
+}
+
+// On and off again, the flag reaches the window system's window, which goes on drawing the
+// same frame and turning the phone when dragged. Where it cannot work, the entry is disabled
+// with the reason as its tool tip, and the command says why.
+void tst_Scene3D::deskFlagsReachTheWindow()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, flag);
+    QFETCH(QString, platform);
+    const bool refused = platform == "wayland" && entry == "Stay on Top";
+    auto w = makeScene();
+    QVERIFY(w);
+    QTest::keyClicks(w.get(), "TTTTTTTTTT");
+    const QImage before = frame(*w);
+    w->platform = platform.isEmpty() ? w->platform : platform;
+    w->showContextMenu(QPoint(0, 0));
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    for (QAction *action : menu->actions())
+        if (action->text() == entry)
+            QVERIFY(action->isEnabled() != refused &&
+                    action->toolTip().contains("Wayland") == refused);
+    menu->close();
+    for (bool on : {true, false}) {
+        runCommand(*w, commandNamed(qPrintable(entry)));
+        QCOMPARE(bool(w->windowHandle()->flags() & flag), on && !refused);
+        QCOMPARE(bool(w->windowFlags() & flag), on && !refused);
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QCOMPARE(differingPixels(frame(*w), before), 0);
+        const GLfloat zRot = w->zRot;
+        drag(*w, QPoint(250, 250), QPoint(262, 250));
+        QVERIFY(w->zRot != zRot);
+        w->zRot = zRot;
+    }
+    QCOMPARE(warnings.size(), refused ? 2 : 0);
+    for (const QString &warning : warnings)
+        QVERIFY2(warning.startsWith("velkar: Stay on Top: Wayland"), qPrintable(warning));
+}
+
+void tst_Scene3D::startAtLoginWritesAndRemovesTheEntry()
+{
+    auto w = makeScene();
+    QVERIFY(w);
+    QCOMPARE(autostartFile(), home.filePath(".config/autostart/velkar.desktop"));
+    QFile::remove(autostartFile());
+    const Command &command = commandNamed("Start at Login");
+    for (bool on : {true, false}) {
+        runCommand(*w, command);
+        QCOMPARE(QFile::exists(autostartFile()), on);
+        QCOMPARE((w.get()->*command.menu.checked)(), on);
+    }
+    runCommand(*w, command);
+    QFile entry(autostartFile());
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    const QByteArray text = entry.readAll();
+    QVERIFY(text.startsWith("[Desktop Entry]\n") && text.contains("\nExec=velkar\n"));
+    // The desktop's own checker, which scripts/test installs.
+    QCOMPARE(QProcess::execute("desktop-file-validate", {autostartFile()}), 0);
+    QVERIFY(entry.remove() && warnings.isEmpty());
+}
+
+// A dropped file whose name is not UTF-8 is refused in one line; neither its own file nor
+// the one its decoded name would give is read.
+void tst_Scene3D::unusableNamesAreRefused()
+{
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    QImage magenta(8, 8, QImage::Format_RGB32);
+    magenta.fill(Qt::magenta);
+    QVERIFY(magenta.save(QFile::decodeName(folder + "/pic\xef\xbf\xbd.png"))); // U+FFFD
+    QVERIFY(::link(folder + "/pic\xef\xbf\xbd.png", folder + "/pic\xff.png") == 0);
+    auto w = makeScene();
+    QVERIFY(w);
+    const GLuint texture = w->texture;
+    QMimeData data;
+    data.setUrls({QUrl::fromEncoded("file://" + folder.toPercentEncoding("/") + "/pic%FF.png")});
+    QCOMPARE(dropOn(*w, &data), QString("taken"));
+    QCOMPARE(w->texture, texture);
+    QCOMPARE(w->pictureSource.kind, PictureSource::Kind::Standard);
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings[0].contains("/pic\\xff.png\"") && warnings[0].contains("cannot be used"),
+             qPrintable(warnings[0]));
+    QCOMPARE(::unlink(folder + "/pic\xff.png"), 0); // a name the toolkit cannot remove
+}
+
+// What was remembered comes back, and what the user changes is written: a choice at once, a
+// full screen keeping the size it had. (The end-to-end session restarts the real program.)
+void tst_Scene3D::windowComesBackAsItWasLeft()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("velkar/velkar.ini");
+    Remembered left;
+    left.size = QSize(420, 360);
+    left.hideTitleBar = left.stayOnTop = true;
+    Scene3D w;
+    w.clockSource = pinnedClock();
+    WindowMemory memory(w, file, left);
+    showAsRemembered(w, left);
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.size(), QSize(420, 360));
+    QVERIFY(w.staysOnTop() && w.titleBarHidden() && !QFile::exists(file));
+    runCommand(w, commandNamed("Hide Title Bar"));
+    QVERIFY(!readSettings(file).values.hideTitleBar);
+    runCommand(w, commandNamed("Full Screen"));
+    QTRY_VERIFY(readSettings(file).values.fullScreen);
+    QCOMPARE(readSettings(file).values.size, QSize(420, 360));
+    QVERIFY(warnings.isEmpty());
 }
 
 QTEST_MAIN(tst_Scene3D)

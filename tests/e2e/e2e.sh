@@ -444,6 +444,73 @@ check "and nothing else (${#lines[@]} lines)" [ ${#lines[@]} -eq 2 ]
 escape_ends_velkar
 
 ########################################################################################
+section "restarted, the window comes back as it was left"
+set_clock "2026-12-07 09:08:30"
+dir=$WORK/remember # no nqw.bmp there: the standard picture would be none
+mkdir -p "$dir" "$WORK/photos"
+cp "$ASSETS/nqw.bmp" "$WORK/photos/holiday.bmp"
+settings=$dir.runtime/.config/velkar/velkar.ini
+start_velkar "$dir" || { bad "velkar did not start"; finish; }
+# written_soon LINE [SECONDS]: the settings file has the line within SECONDS (10).
+written_soon() {
+    local deadline=$((SECONDS + ${2:-10}))
+    until grep -qx "$1" "$settings" 2>/dev/null; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
+}
+# The dialog may show before its name box takes keys: typed again until the choice is made.
+send_keys ctrl+o
+for _ in 1 2 3; do
+    for _ in $(seq 100); do
+        dialog=$(xdotool search --all --onlyvisible --pid "$VPID" --name "^Open Picture$" | head -1)
+        [ -n "$dialog" ] && break || sleep 0.1
+    done
+    xdotool windowfocus --sync "${dialog:-$VWIN}" key --delay 0 ctrl+a \
+        type --delay 0 "$WORK/photos/holiday.bmp"
+    xdotool key --delay 0 Return
+    written_soon "path=$WORK/photos/holiday.bmp" 3 && break
+done
+check "the picture chosen is written at once" written_soon "path=$WORK/photos/holiday.bmp"
+xdotool windowsize "$VWIN" 640 480
+check "a resize, once it has settled" written_soon "width=640"
+xdotool windowfocus --sync "$VWIN"
+send_keys ctrl+t
+check "Stay on Top (Ctrl+T)" written_soon "stayOnTop=true"
+escape_ends_velkar
+start_velkar "$dir" || { bad "velkar did not start again"; finish; }
+WIDTH=640 HEIGHT=480
+check "restarted at 640x480 (is $(window_size))" [ "$(window_size)" = "640 480" ]
+check "and above other windows: $(xprop -id "$VWIN" _NET_WM_STATE)" \
+    grep -q _NET_WM_STATE_ABOVE <<<"$(xprop -id "$VWIN" _NET_WM_STATE)"
+press t 100
+IMG=$(shot restarted)
+expect_picture "restarted: the picture chosen before"
+escape_ends_velkar
+sed -i 's/^hideTitleBar=false/hideTitleBar=true/' "$settings"
+cp "$settings" "$WORK/settings-before"
+start_velkar "$dir" || { bad "velkar did not start with hideTitleBar=true"; finish; }
+# The Motif hints' third field is the decorations: none.
+hints=$(xprop -id "$VWIN" _MOTIF_WM_HINTS)
+check "Hide Title Bar remembered: $hints" grep -qE '= 0x[0-9a-f]+, 0x[0-9a-f]+, 0x0,' <<<"$hints"
+escape_ends_velkar
+expect_quiet "the restarts"
+start_velkar "$dir" -- --no-settings || { bad "velkar --no-settings did not start"; finish; }
+check "--no-settings: 500x500 (is $(window_size))" [ "$(window_size)" = "500 500" ]
+escape_ends_velkar
+check "and the file as it was" cmp -s "$settings" "$WORK/settings-before"
+# A file it cannot parse is reported and kept, whatever changes: at exit too.
+printf '[window\nwidth=640\n' >"$settings"
+start_velkar "$dir" || { bad "velkar did not start with a bad settings file"; finish; }
+xdotool windowsize "$VWIN" 600 600
+send_keys ctrl+t
+sync_velkar
+escape_ends_velkar
+check "a file it cannot parse: one line ($(grep -c "^velkar: settings $settings: " "$VERR"))" \
+    grep -qx "velkar: settings $settings: it is not an INI file; starting as the first time, and leaving the file as it is" "$VERR"
+check "  and the file as it was" [ "$(cat "$settings")" = "$(printf '[window\nwidth=640')" ]
+
+########################################################################################
 section "QT_SCALE_FACTOR=2"
 set_clock "2026-12-07 09:08:30"
 dir=$WORK/scaled

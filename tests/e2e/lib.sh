@@ -107,7 +107,8 @@ close_window() {
 
 # start_velkar DIR [VAR=VALUE...] [-- ARG...]: starts velkar in DIR with the pinned clock, GL
 # error checking, the given environment and arguments, and waits until its window shows a
-# picture. HOME is DIR.runtime. TZ is $ZONE; with SYSTEM_ZONE=FILE, TZ is unset instead and
+# picture. HOME is DIR.runtime, and its settings are in DIR.runtime/.config (XDG_CONFIG_HOME):
+# a later start in the same DIR finds what the last one remembered. TZ is $ZONE; with SYSTEM_ZONE=FILE, TZ is unset instead and
 # velkar runs in a private mount namespace where FILE is the system's zone file (root only;
 # set_system_zone changes it).
 # Sets VPID, VWIN, VERR (its stderr), VOUT. With NO_FILE_OVERRIDE=1 a velkar run by root
@@ -137,11 +138,12 @@ start_velkar() {
             sh -c 'mount --bind "$0" /etc/localtime && exec "$@"' "$SYSTEM_ZONE")
     fi
     (cd "$dir" && exec "${prefix[@]}" env "${tz[@]}" XDG_RUNTIME_DIR="$runtime" \
-        HOME="$runtime" VELKAR_CHECK_GL=1 \
+        HOME="$runtime" XDG_CONFIG_HOME="$runtime/.config" VELKAR_CHECK_GL=1 \
         LD_PRELOAD="$FAKETIME_LIB" FAKETIME_FMT=%s FAKETIME_TIMESTAMP_FILE="$CLOCK_FILE" \
         FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 "${vars[@]}" "$VELKAR" "$@") \
         >"$VOUT" 2>"$VERR" &
     VPID=$!
+    SYNC_FROM= # marked before the last key to an earlier velkar: not this one's picture
     if ! wait_for_window 30; then
         echo "its stderr:"
         cat "$VERR"

@@ -119,6 +119,23 @@ check "the whole session: nothing on stderr ($lines lines; $notices keymap notic
     [ "$lines" -eq 0 ]
 
 ########################################################################################
+if [ -z "$REFERENCE" ]; then
+    section "Stay on Top (Ctrl+T): Wayland has no such request, and velkar says so"
+    dir=$WORK/top
+    mkdir "$dir"
+    cp "$ASSETS/nqw.bmp" "$dir/"
+    start_velkar "$dir" || { bad "velkar did not start"; finish; }
+    wtype -M ctrl -k t -m ctrl
+    deadline=$((SECONDS + 10))
+    until velkar_stderr | grep -q "Stay on Top" || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
+    line=$(velkar_stderr)
+    check "one line saying why: $line" [ "$line" = "velkar: Stay on Top: Wayland has no way for \
+a program to keep its window above others; your desktop's own window menu may" ]
+    still_drawing
+    escape_ends_velkar
+fi
+
+########################################################################################
 section "no picture"
 dir=$WORK/empty
 mkdir "$dir"
