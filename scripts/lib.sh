@@ -26,7 +26,7 @@ ensure_packages() {
         --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-BUILD_PACKAGES=(cmake make g++ pkg-config qtbase5-dev libqt5opengl5-dev libgl-dev
+BUILD_PACKAGES=(cmake make g++ pkg-config qtbase5-dev libqt5opengl5-dev libgl-dev zlib1g-dev
                 libgl1-mesa-dri libglx-mesa0 libegl-dev libegl-mesa0)
 # A Qt 6 build (cmake -DVELKAR_QT=6) needs these as well.
 QT6_BUILD_PACKAGES=(qt6-base-dev libqt6opengl6-dev)
