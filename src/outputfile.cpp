@@ -38,7 +38,7 @@ QString openTemporary(const QFileInfo &target, QFile &file)
                                                    .arg(target.fileName())
                                                    .arg(QCoreApplication::applicationPid())
                                                    .arg(n)));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
             if (target.exists())
                 file.setPermissions(target.permissions());
             return QString();
@@ -93,8 +93,13 @@ QString OutputFiles::stage(const QString &fileName, const QByteArray &bytes)
     if (!why.isEmpty())
         return why;
     m_staged.push_back({file.fileName(), fileName});
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return file.errorString();
+    // A write cut short says nothing; the next one says why (a full disk, say).
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 more = file.write(bytes.constData() + written, bytes.size() - written);
+        if (more <= 0)
+            return file.errorString();
+        written += more;
+    }
     file.close();
     return file.error() == QFileDevice::NoError ? QString() : file.errorString();
 }

@@ -7,6 +7,20 @@
 # timed animation happened to stop, so the pictures are repeatable.
 #   same_pixels.sh VELKAR TOOLS_DIR ASSETS_DIR OUT_DIR     (under scripts/with-xvfb)
 #   same_pixels.sh --compare OUT_DIR_A OUT_DIR_B
+#   same_pixels.sh --compare-bytes DIR_A DIR_B    the same files, byte for byte (cmp)
+if [ "${1:-}" = --compare-bytes ]; then
+    set -uo pipefail
+    a=$2 b=$3 fails=0
+    names=$(ls "$a" 2>/dev/null)
+    [ -n "$names" ] || { echo "FAIL  no files in $a: run its build's tests first"; exit 1; }
+    [ "$names" = "$(ls "$b" 2>/dev/null)" ] || { echo "FAIL  $a and $b hold other files"; exit 1; }
+    for name in $names; do
+        if cmp -s "$a/$name" "$b/$name"; then echo "  ok    $name"; else echo "  FAIL  $name"; fails=$((fails + 1)); fi
+    done
+    echo "$(wc -w <<<"$names") files, $fails differ"
+    [ "$fails" -eq 0 ]
+    exit
+fi
 if [ "${1:-}" = --compare ]; then
     set -uo pipefail
     a=$2 b=$3 fails=0
