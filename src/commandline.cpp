@@ -25,12 +25,11 @@ Pictures without a window (no display server needed):
 )";
 
 // Below the examples: what a sequence does to files already there.
-const char *const kSequenceNote =
-    QT_TRANSLATE_NOOP("CommandLine", "A sequence's files are written when all of its frames "
-                                     "are: a run that fails leaves none of its own behind.\n"
-                                     "Files of an earlier run with more frames are left as "
-                                     "they are; remove them first if the new set must stand "
-                                     "alone.\n");
+const char *const kSequenceNote = QT_TRANSLATE_NOOP(
+    "CommandLine",
+    "The frames of --duration are put in place together once all are written: a run that\n"
+    "fails leaves none of its own behind. Files of an earlier run with more frames are\n"
+    "left as they are; remove them first if the new set must stand alone.\n");
 
 // The toolkit's own options, which it takes out of the line itself: they are accepted
 // here so that the rest can be judged before the toolkit starts.
