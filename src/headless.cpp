@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -195,6 +196,10 @@ int writePicture(const CommandLine &line, char *program)
     int argc = 3;
     const QuietAboutContexts quiet;
     QApplication app(argc, argv);
+    // A reader that stops early (a pipe into head, say) then fails the next write, which
+    // is reported as any other failure instead of ending the run without a word.
+    if (line.output == "-")
+        std::signal(SIGPIPE, SIG_IGN);
 
     OffscreenContext gl;
     if (!gl.error().isEmpty()) {
