@@ -1,5 +1,6 @@
 #include "framewriter.h"
 
+#include <QCoreApplication>
 #include <chrono>
 
 #include "matte.h"
@@ -80,7 +81,9 @@ void FrameWriter::write(const Frame &frame)
     const QString file = m_line.durationMs > 0 && m_line.output != "-"
                              ? frameFileName(m_line.output, frame.number, m_count)
                              : m_line.output;
-    QString why = bytes.isEmpty() ? QString("the picture could not be encoded") : QString();
+    QString why = bytes.isEmpty() ? QCoreApplication::translate("CommandLine",
+                                                                "the picture could not be encoded")
+                                  : QString();
     if (why.isEmpty())
         why = m_line.output == "-" ? writeStandardOutput(bytes) : m_files.stage(file, bytes);
     m_encodingMs +=

@@ -46,7 +46,7 @@ QString openTemporary(const QFileInfo &target, QFile &file)
         if (!file.exists())
             return file.errorString();
     }
-    return "no temporary file could be made beside it";
+    return QCoreApplication::translate("CommandLine", "no temporary file could be made beside it");
 }
 
 } // namespace
@@ -134,7 +134,7 @@ QString writeOutputFile(const QImage &picture, const QString &fileName)
 {
     const QByteArray bytes = encodePicture(picture, outputFormat(fileName));
     if (bytes.isEmpty())
-        return "the picture could not be encoded";
+        return QCoreApplication::translate("CommandLine", "the picture could not be encoded");
     if (fileName == "-")
         return writeStandardOutput(bytes);
     OutputFiles file;

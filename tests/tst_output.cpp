@@ -4,7 +4,6 @@
 #include <QImageReader>
 #include <QtTest>
 #include <csignal>
-#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,20 +57,15 @@ int differing(const QImage &a, const QImage &b)
     return count;
 }
 
-// A straight-alpha pixel laid over a colour, rounded.
-QRgb over(QRgb top, QRgb below)
+// Whether a straight-alpha pixel laid over a colour gives the one expected, give or take two.
+bool laidOverIs(QRgb top, QRgb below, QRgb expected)
 {
-    const auto mix = [a = qAlpha(top)](int t, int b) {
-        return (t * a + b * (255 - a) + 127) / 255;
+    const auto off = [a = qAlpha(top)](int t, int b, int e) {
+        return qAbs((t * a + b * (255 - a) + 127) / 255 - e) > 2;
     };
-    return qRgb(mix(qRed(top), qRed(below)), mix(qGreen(top), qGreen(below)),
-                mix(qBlue(top), qBlue(below)));
-}
-
-bool near(QRgb a, QRgb b, int by)
-{
-    return qAbs(qRed(a) - qRed(b)) <= by && qAbs(qGreen(a) - qGreen(b)) <= by &&
-           qAbs(qBlue(a) - qBlue(b)) <= by;
+    return !off(qRed(top), qRed(below), qRed(expected)) &&
+           !off(qGreen(top), qGreen(below), qGreen(expected)) &&
+           !off(qBlue(top), qBlue(below), qBlue(expected));
 }
 
 // The files this build's tests wrote, kept where scripts/test compares them with the other
@@ -116,7 +110,6 @@ private slots:
     void lidSequenceStartsAsTheLidBeginsToOpen();
     void standardOutputGetsTheFramesOneAfterAnother();
     void failedSequenceLeavesNoFrameOfItsOwn();
-    void nothingButTheArgumentsChangesTheBytes_data();
     void nothingButTheArgumentsChangesTheBytes();
 
 private:
@@ -177,21 +170,10 @@ void tst_Output::badLinesAreRefusedNamingTheProblem_data()
                                             << "--fps";
     QTest::newRow("duration -1") << "--output - --duration -1"
                                  << "-1";
-    QTest::newRow("duration 0") << "--output - --duration 0"
-                                << "\"0\"";
-    QTest::newRow("an hour and more") << "--output - --duration 3601"
-                                      << "3601";
     QTest::newRow("transparent JPEG") << "--output a.jpg --background transparent"
                                       << "JPEG";
-    QTest::newRow("transparent JPEG frames")
-        << "--output a-{frame}.jpeg --duration 1 --background transparent"
-        << "JPEG";
-    QTest::newRow("half transparent") << "--output a.png --background #80ff0000"
-                                      << "#80ff0000";
     QTest::newRow("not a colour") << "--output a.png --background sky"
                                   << "sky";
-    QTest::newRow("background without output") << "--background black"
-                                               << "--background";
 }
 
 void tst_Output::badLinesAreRefusedNamingTheProblem()
@@ -216,10 +198,6 @@ void tst_Output::goodLinesAreUnderstood()
                             Qt::Key_Equal, Qt::Key_Minus, Qt::Key_Space};
     QCOMPARE(line.keys, keys);
     QCOMPARE(parse("--output x --size 300").size, QSize(300, 300));
-    QCOMPARE(line.background, QColor(Qt::white));
-    QCOMPARE(line.durationMs, 0);
-    QCOMPARE(frameCount(line), 1);
-
     const CommandLine frames =
         parse("--output lid-{frame}.jpg --duration 2.5 --fps 24 --background #202020");
     QVERIFY2(frames.error.isEmpty(), qPrintable(frames.error));
@@ -227,7 +205,6 @@ void tst_Output::goodLinesAreUnderstood()
     QCOMPARE(frames.durationMs, 2500);
     QCOMPARE(frames.fps, 24);
     QCOMPARE(parse("--output - --duration 1").fps, 30);
-    QCOMPARE(parse("--output - --background transparent").background.alpha(), 0);
     QVERIFY(parse("-display :9 -reverse --platform offscreen").error.isEmpty());
 }
 
@@ -465,8 +442,6 @@ void tst_Output::framesAreNumberedToTheWidthOfTheLast_data()
                               << "lid-3.png";
     QTest::newRow("a part of a frame") << "--duration 0.5 --fps 3" << 2 << "lid-0.png"
                                        << "lid-1.png";
-    QTest::newRow("one frame") << "--duration 0.001 --fps 1" << 1 << "lid-0.png"
-                               << "lid-0.png";
     QTest::newRow("an hour at 240") << "--duration 3600 --fps 240" << 864000 << "lid-000000.png"
                                     << "lid-863999.png";
 }
@@ -511,8 +486,8 @@ void tst_Output::transparentBackgroundIsThePhonesCoverage()
             edges += qAlpha(p) > 0 && qAlpha(p) < 255;
             if (qAlpha(p) == 255 && (p != white.pixel(x, y) || p != grey.pixel(x, y)))
                 QFAIL(qPrintable(QString("the phone changed at %1,%2").arg(x).arg(y)));
-            if (!near(over(p, qRgb(255, 255, 255)), white.pixel(x, y), 2) ||
-                !near(over(p, qRgb(0x20, 0x30, 0x40)), grey.pixel(x, y), 2))
+            if (!laidOverIs(p, qRgb(255, 255, 255), white.pixel(x, y)) ||
+                !laidOverIs(p, qRgb(0x20, 0x30, 0x40), grey.pixel(x, y)))
                 QFAIL(qPrintable(QString("coverage is wrong at %1,%2").arg(x).arg(y)));
         }
     QVERIFY(phone > 10000);
@@ -536,8 +511,6 @@ void tst_Output::framesAreTheSinglePicturesOfTheirTime_data()
                               << "--time 10:09:00";
     const QString lid = "--time 10:08:30 --keys R --duration 4";
     QTest::newRow("R, 3 s") << lid << 90 << "--time 10:08:33 --keys R"
-                            << "--time 10:08:30 --keys R";
-    QTest::newRow("R, 4 s") << lid << 119 << "--time 10:08:33 --keys R"
                             << "--time 10:08:30 --keys R";
     QTest::newRow("transparent, 1 s") << clocks + " --background transparent --antialias" << 1
                                       << "--time 10:08:59 --background transparent --antialias"
@@ -563,8 +536,7 @@ void tst_Output::framesAreTheSinglePicturesOfTheirTime()
     QVERIFY(bytesOf(framed) != bytesOf(file));
 }
 
-// Frame 0 is the window's first frame after R: the lid a little open, nearer the closed
-// phone than the frame after it.
+// Frame 0 is the window's first after R: the lid a little open, less than in frame 1.
 void tst_Output::lidSequenceStartsAsTheLidBeginsToOpen()
 {
     const QString folder = sequence("--time 10:08:30 --keys R --duration 4");
@@ -581,21 +553,17 @@ void tst_Output::standardOutputGetsTheFramesOneAfterAnother()
     const QString options = "--time 10:08:58 --duration 4 --fps 1";
     const QString folder = sequence(options);
     QVERIFY(!folder.isEmpty());
-    const QString captured = m_dir.filePath("stdout");
-    std::fflush(stdout);
+    QTemporaryFile captured;
+    QVERIFY(captured.open());
     const int saved = dup(STDOUT_FILENO);
-    const int file = ::open(qPrintable(captured), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    dup2(file, STDOUT_FILENO);
+    dup2(captured.handle(), STDOUT_FILENO);
     const int status = run("-", options);
-    std::fflush(stdout);
     dup2(saved, STDOUT_FILENO);
-    ::close(file);
-    ::close(saved);
     QCOMPARE(status, 0);
     QByteArray frames;
     for (int k = 0; k < 4; ++k)
         frames += bytesOf(folder + QString("/frame-%1.png").arg(k));
-    QCOMPARE(bytesOf(captured), frames);
+    QCOMPARE(bytesOf(captured.fileName()), frames);
 }
 
 // A disk that fills after the first few frames: nothing of the run is left, and the frames
@@ -630,39 +598,26 @@ void tst_Output::failedSequenceLeavesNoFrameOfItsOwn()
         QVERIFY2(bytesOf(folder + "/" + file.key()) == file.value(), qPrintable(file.key()));
 }
 
-void tst_Output::nothingButTheArgumentsChangesTheBytes_data()
-{
-    QTest::addColumn<QByteArray>("variable"); // set for the second run
-    QTest::addColumn<QByteArray>("value");
-    QTest::addColumn<bool>("elsewhere"); // the second run in another working directory
-    QTest::newRow("run again") << QByteArray() << QByteArray() << false;
-    QTest::newRow("QT_SCALE_FACTOR=2") << QByteArray("QT_SCALE_FACTOR") << QByteArray("2") << false;
-    QTest::newRow("another working directory") << QByteArray() << QByteArray() << true;
-}
-
+// The same arguments give the same bytes: run again, with the toolkit told to scale, and in
+// another working directory (the picture named in full).
 void tst_Output::nothingButTheArgumentsChangesTheBytes()
 {
-    QFETCH(QByteArray, variable);
-    QFETCH(QByteArray, value);
-    QFETCH(bool, elsewhere);
-    const QString options = QString("--time 10:08:30 --size 320x240 --antialias --keys \"R Left\" "
-                                    "--background transparent %1")
-                                .arg(QFileInfo("nqw.bmp").absoluteFilePath());
+    const QString options = "--time 10:08:30 --size 320x240 --antialias --keys \"R Left\" "
+                            "--background transparent " +
+                            QFileInfo("nqw.bmp").absoluteFilePath();
     const QString first = m_dir.filePath("first.png");
-    const QString second = m_dir.filePath("second.png");
     QCOMPARE(run(first, options), 0);
+    QCOMPARE(run(m_dir.filePath("again.png"), options), 0);
+    qputenv("QT_SCALE_FACTOR", "2");
+    const int scaled = run(m_dir.filePath("scaled.png"), options);
+    qunsetenv("QT_SCALE_FACTOR");
     const QString home = QDir::currentPath();
-    if (elsewhere)
-        QDir::setCurrent(m_dir.path());
-    if (!variable.isEmpty())
-        qputenv(variable.constData(), value);
-    const int status = run(second, options);
-    if (!variable.isEmpty())
-        qunsetenv(variable.constData());
+    QDir::setCurrent(m_dir.path());
+    const int elsewhere = run(m_dir.filePath("elsewhere.png"), options);
     QDir::setCurrent(home);
-    QCOMPARE(status, 0);
-    QVERIFY(!bytesOf(first).isEmpty());
-    QCOMPARE(bytesOf(second), bytesOf(first));
+    QVERIFY(scaled == 0 && elsewhere == 0 && !bytesOf(first).isEmpty());
+    for (const char *second : {"again.png", "scaled.png", "elsewhere.png"})
+        QVERIFY2(bytesOf(m_dir.filePath(second)) == bytesOf(first), second);
 }
 
 QTEST_APPLESS_MAIN(tst_Output)

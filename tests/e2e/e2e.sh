@@ -429,8 +429,7 @@ section "velkar --output -: a sequence into a pipe whose reader stops early"
     echo "${PIPESTATUS[0]}" >"$WORK/pipe.status")
 check "it ends with exit status 1 (is $(cat "$WORK/pipe.status"))" [ "$(cat "$WORK/pipe.status")" = 1 ]
 check "and one line: $(head -1 "$WORK/pipe.err")" [ "$(grep -c . "$WORK/pipe.err")" = 1 ]
-check "  after the first frames: $(stat -c %s "$WORK/pipe.head") bytes read" \
-    [ "$(head -c 8 "$WORK/pipe.head" | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ]
+check "  after a PNG's first bytes" [ "$(head -c 4 "$WORK/pipe.head" | tail -c 3)" = PNG ]
 
 section "a missing PICTURE, and a Pictures folder that cannot be made"
 dir=$WORK/missing-argument

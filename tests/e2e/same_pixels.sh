@@ -9,16 +9,12 @@
 #   same_pixels.sh --compare OUT_DIR_A OUT_DIR_B
 #   same_pixels.sh --compare-bytes DIR_A DIR_B    the same files, byte for byte (cmp)
 if [ "${1:-}" = --compare-bytes ]; then
-    set -uo pipefail
-    a=$2 b=$3 fails=0
-    names=$(ls "$a" 2>/dev/null)
-    [ -n "$names" ] || { echo "FAIL  no files in $a: run its build's tests first"; exit 1; }
-    [ "$names" = "$(ls "$b" 2>/dev/null)" ] || { echo "FAIL  $a and $b hold other files"; exit 1; }
-    for name in $names; do
-        if cmp -s "$a/$name" "$b/$name"; then echo "  ok    $name"; else echo "  FAIL  $name"; fails=$((fails + 1)); fi
-    done
-    echo "$(wc -w <<<"$names") files, $fails differ"
-    [ "$fails" -eq 0 ]
+    names=$(ls "$2" 2>/dev/null)
+    [ -n "$names" ] || { echo "FAIL  no files in $2: run its build's tests first"; exit 1; }
+    [ "$names" = "$(ls "$3")" ] || { echo "FAIL  $2 and $3 hold other files"; exit 1; }
+    differ=$(for name in $names; do cmp -s "$2/$name" "$3/$name" || echo "$name"; done)
+    echo "$(wc -w <<<"$names") files, $(wc -w <<<"$differ") differ: ${differ:-none}"
+    [ -z "$differ" ]
     exit
 fi
 if [ "${1:-}" = --compare ]; then
