@@ -15,6 +15,7 @@
 namespace {
 
 constexpr int kJpegQuality = 95;
+constexpr int kDotsPerMeter = 3780; // 96 dots an inch
 // Temporary names taken by files no run removed (a crash) are passed over, up to this many.
 constexpr int kTemporaryTries = 100;
 
@@ -67,11 +68,15 @@ QByteArray encodePicture(const QImage &picture, const QByteArray &format)
 {
     if (format == "png")
         return encodePng(picture);
+    // The density JFIF records is the picture's, which the toolkits default differently.
+    QImage fixed = picture;
+    fixed.setDotsPerMeterX(kDotsPerMeter);
+    fixed.setDotsPerMeterY(kDotsPerMeter);
     QBuffer encoded;
     encoded.open(QIODevice::WriteOnly);
     QImageWriter writer(&encoded, format);
     writer.setQuality(kJpegQuality);
-    return writer.write(picture) ? encoded.data() : QByteArray();
+    return writer.write(fixed) ? encoded.data() : QByteArray();
 }
 
 OutputFiles::~OutputFiles()

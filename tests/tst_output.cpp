@@ -471,6 +471,8 @@ void tst_Output::transparentBackgroundIsThePhonesCoverage()
     QCOMPARE(run(coloured, options + "#203040"), 0);
     keepForTheOtherBuild(file, "transparent.png");
     keepForTheOtherBuild(coloured, "coloured.png");
+    QCOMPARE(run(m_dir.filePath("coloured.jpg"), options + "#203040"), 0);
+    keepForTheOtherBuild(m_dir.filePath("coloured.jpg"), "coloured.jpg");
     const QImage matted = QImage(file).convertToFormat(QImage::Format_ARGB32);
     const QImage grey(coloured);
     const QImage white = draw("--antialias --keys \"R Left\"");
