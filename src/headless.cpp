@@ -107,8 +107,9 @@ public:
 
     void reportTimes(double encodingMs) const
     {
-        std::fprintf(stderr, "frames %d draw_ms %.1f read_ms %.1f encode_ms %.1f\n", m_next,
-                     m_drawMs, m_readMs, encodingMs);
+        if (m_timed)
+            std::fprintf(stderr, "frames %d draw_ms %.1f read_ms %.1f encode_ms %.1f\n", m_next,
+                         m_drawMs, m_readMs, encodingMs);
     }
 
 private:
@@ -228,8 +229,7 @@ int writePicture(const CommandLine &line, char *program)
     frames.drawRest();
 
     const FrameWriter::Failure failed = out.finish();
-    if (std::getenv("VELKAR_FRAME_TIMES"))
-        frames.reportTimes(out.encodingMs());
+    frames.reportTimes(out.encodingMs());
     if (!failed.why.isEmpty()) {
         std::fprintf(stderr, "velkar: cannot write %s: %s\n", qUtf8Printable(failed.file),
                      qUtf8Printable(failed.why));
