@@ -28,7 +28,7 @@ ensure_packages() {
 
 # The Linguist tools compile the translations; Qt's own translations (the dialogs' buttons)
 # are loaded at run time for the same language.
-BUILD_PACKAGES=(cmake make g++ pkg-config qtbase5-dev libqt5opengl5-dev libgl-dev
+BUILD_PACKAGES=(cmake make g++ pkg-config qtbase5-dev libqt5opengl5-dev libgl-dev zlib1g-dev
                 libgl1-mesa-dri libglx-mesa0 libegl-dev libegl-mesa0
                 qttools5-dev qttools5-dev-tools qttranslations5-l10n)
 # A Qt 6 build (cmake -DVELKAR_QT=6) needs these as well.

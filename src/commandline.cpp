@@ -20,8 +20,18 @@ QString outputExamples()
                                        "Pictures without a window (no display server needed):") +
            "\n"
            "  velkar --output phone.png --time 10:08:30 --keys \"R\"\n"
-           "  velkar --output - --size 1920x1080 --keys \"R Q Left Left W +\" | display -\n";
+           "  velkar --output - --size 1920x1080 --keys \"R Q Left Left W +\" | display -\n"
+           "  velkar --output phone.png --background transparent --antialias\n"
+           "  velkar --output lid-{frame}.png --duration 3 --fps 30 --keys R\n"
+           "  velkar --output - --duration 3 --keys R | ffmpeg -f image2pipe -i - lid.mp4\n";
 }
+
+// Below the examples: what a sequence does to files already there.
+const char *const kSequenceNote = QT_TRANSLATE_NOOP(
+    "CommandLine",
+    "The frames of --duration are put in place together once all are written: a run that\n"
+    "fails leaves none of its own behind. Files of an earlier run with more frames are\n"
+    "left as they are; remove them first if the new set must stand alone.\n");
 
 // The toolkit's own options, which it takes out of the line itself: they are accepted
 // here so that the rest can be judged before the toolkit starts.
@@ -56,7 +66,8 @@ constexpr ToolkitOption kToolkitOptions[] = {
 };
 
 // Only with --output.
-const char *const kOutputOptions[] = {"time", "keys", "size", "antialias"};
+const char *const kOutputOptions[] = {"time",       "keys",     "size", "antialias",
+                                      "background", "duration", "fps"};
 
 void describe(QCommandLineParser &parser)
 {
@@ -101,6 +112,26 @@ void describe(QCommandLineParser &parser)
     parser.addOption(QCommandLineOption(
         "antialias",
         QCoreApplication::translate("CommandLine", "With --output: the same as the key Q.")));
+    parser.addOption(QCommandLineOption(
+        "background",
+        QCoreApplication::translate(
+            "CommandLine",
+            "With --output: what shows around the phone, a colour (#202020, black, ...; "
+            "default: white) or transparent (PNG only)."),
+        "COLOUR"));
+    parser.addOption(QCommandLineOption(
+        "duration",
+        QCoreApplication::translate(
+            "CommandLine",
+            "With --output: frames of the window over SECONDS from the start, R and F "
+            "animated as in the window; FILE then holds {frame}, the frame's number, or is "
+            "- (the PNGs one after another)."),
+        "SECONDS"));
+    parser.addOption(QCommandLineOption(
+        "fps",
+        QCoreApplication::translate("CommandLine",
+                                    "With --duration: frames a second, 1 to 240 (default: 30)."),
+        "N"));
     for (const ToolkitOption &option : kToolkitOptions) {
         QCommandLineOption toolkit(option.name, QString(), option.takesValue ? "value" : "");
         toolkit.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -149,6 +180,74 @@ QString parseSize(const QString &text, QSize &size)
     return QString();
 }
 
+// A colour QColor reads, opaque, or "transparent".
+QString parseBackground(const QString &text, QColor &colour)
+{
+    colour = QColor(text);
+    if (!colour.isValid() || (colour.alpha() != 0 && colour.alpha() != 255))
+        return QCoreApplication::translate(
+                   "CommandLine",
+                   "--background: \"%1\" is not a colour (#RRGGBB, a name such as black, or "
+                   "transparent)")
+            .arg(text);
+    return QString();
+}
+
+// Seconds, to the millisecond: "3", "2.5".
+QString parseDuration(const QString &text, int &ms)
+{
+    static const QRegularExpression form("^(\\d{1,4})(?:\\.(\\d{1,3}))?$");
+    const QRegularExpressionMatch match = form.match(text);
+    if (match.hasMatch())
+        ms = match.captured(1).toInt() * 1000 +
+             match.captured(2).leftJustified(3, QLatin1Char('0')).toInt();
+    if (!match.hasMatch() || ms < 1 || ms > kMaxDurationSeconds * 1000)
+        return QCoreApplication::translate(
+                   "CommandLine",
+                   "--duration: \"%1\" is not a duration (seconds above 0, at most %2)")
+            .arg(text)
+            .arg(kMaxDurationSeconds);
+    return QString();
+}
+
+QString parseFps(const QString &text, int &fps)
+{
+    static const QRegularExpression form("^\\d{1,3}$");
+    if (form.match(text).hasMatch())
+        fps = text.toInt();
+    if (!form.match(text).hasMatch() || fps < 1 || fps > kMaxFps)
+        return QCoreApplication::translate(
+                   "CommandLine", "--fps: \"%1\" is not a frame rate (1 to %2 frames a second)")
+            .arg(text)
+            .arg(kMaxFps);
+    return QString();
+}
+
+// A sequence names its files with {frame} or streams them; a single picture has one name.
+QString checkSequence(const QCommandLineParser &parser, const CommandLine &line)
+{
+    const bool numbered = line.output.contains(QLatin1String(kFrameField));
+    if (line.durationMs > 0 && !numbered && line.output != "-")
+        return QCoreApplication::translate(
+            "CommandLine",
+            "--duration: the file name must hold {frame}, for the frame's number, or "
+            "be - for standard output");
+    if (line.durationMs == 0 && numbered)
+        return QCoreApplication::translate(
+                   "CommandLine",
+                   "--output: %1: {frame} numbers the frames of --duration, which is not "
+                   "given")
+            .arg(line.output);
+    if (line.durationMs == 0 && parser.isSet("fps"))
+        return QCoreApplication::translate("CommandLine", "--fps works only with --duration");
+    if (line.background.alpha() == 0 && outputFormat(line.output) == "jpeg")
+        return QCoreApplication::translate(
+                   "CommandLine",
+                   "--background transparent: %1: JPEG has no transparency, use .png")
+            .arg(line.output);
+    return QString();
+}
+
 QString parseOutput(const QCommandLineParser &parser, CommandLine &line)
 {
     line.output = parser.value("output");
@@ -165,6 +264,14 @@ QString parseOutput(const QCommandLineParser &parser, CommandLine &line)
         error = parseTime(parser.value("time"), line.time);
     if (error.isEmpty() && parser.isSet("size"))
         error = parseSize(parser.value("size"), line.size);
+    if (error.isEmpty() && parser.isSet("background"))
+        error = parseBackground(parser.value("background"), line.background);
+    if (error.isEmpty() && parser.isSet("duration"))
+        error = parseDuration(parser.value("duration"), line.durationMs);
+    if (error.isEmpty() && parser.isSet("fps"))
+        error = parseFps(parser.value("fps"), line.fps);
+    if (error.isEmpty())
+        error = checkSequence(parser, line);
     if (!error.isEmpty())
         return error;
     if (parser.isSet("antialias"))
@@ -175,6 +282,23 @@ QString parseOutput(const QCommandLineParser &parser, CommandLine &line)
 }
 
 } // namespace
+
+int frameCount(const CommandLine &line)
+{
+    if (line.durationMs == 0)
+        return 1;
+    // k / fps < duration, in whole milliseconds times fps so that no rounding can add a frame.
+    const long long scaled = static_cast<long long>(line.durationMs) * line.fps;
+    return int((scaled + 999) / 1000);
+}
+
+QString frameFileName(const QString &pattern, int frame, int count)
+{
+    const int width = QString::number(qMax(count - 1, 0)).size();
+    QString name = pattern;
+    return name.replace(QLatin1String(kFrameField),
+                        QString::number(frame).rightJustified(width, QLatin1Char('0')));
+}
 
 QStringList decodedArguments(int argc, char **argv)
 {
@@ -223,7 +347,8 @@ QString helpText()
 {
     QCommandLineParser parser;
     describe(parser);
-    return parser.helpText() + outputExamples() + controlsHelp();
+    return parser.helpText() + outputExamples() + "\n" +
+           QCoreApplication::translate("CommandLine", kSequenceNote) + controlsHelp();
 }
 
 void printUsageError(const QString &error)

@@ -1,6 +1,7 @@
 // The command line: velkar [options] [PICTURE], and velkar --output FILE [...] [PICTURE].
 #pragma once
 
+#include <QColor>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -20,7 +21,26 @@ struct CommandLine {
     QTime time;
     QVector<int> keys;
     QSize size{500, 500};
+    // What shows where the phone does not: a colour, or nothing (alpha 0: transparent).
+    QColor background{Qt::white};
+    // A sequence of frames when above 0: the window over this many milliseconds from the
+    // start, at fps frames a second; output then holds kFrameField, or is "-".
+    int durationMs = 0;
+    int fps = 30;
 };
+
+// Where a frame's number goes in the name of a sequence's files.
+constexpr char kFrameField[] = "{frame}";
+constexpr int kMaxFps = 240;
+constexpr int kMaxDurationSeconds = 3600;
+
+// How many frames the line asks for: frame k is the window at k / fps seconds, for every k
+// with k / fps < the duration; 1 for a single picture.
+int frameCount(const CommandLine &line);
+
+// The file of frame `frame` of `count`: the number zero-padded to the width of the last
+// one, in place of every kFrameField.
+QString frameFileName(const QString &pattern, int frame, int count);
 
 // The largest side --size accepts; the GL implementation may allow less.
 constexpr int kMaxOutputSide = 8192;

@@ -99,6 +99,11 @@ void OffscreenContext::attach(QSize size)
         clipControl(GL_UPPER_LEFT, GL_NEGATIVE_ONE_TO_ONE);
 }
 
+void OffscreenContext::finish() const
+{
+    glFinish();
+}
+
 QImage OffscreenContext::read() const
 {
     QImage frame(m_size, QImage::Format_RGB32);

@@ -28,6 +28,8 @@ public:
     void attach(QSize size);
     // The frame drawn there, top row first, as a window of that size shows it.
     QImage read() const;
+    // Waits until the frame drawn is finished.
+    void finish() const;
 
     // The context is made current when made and stays current: nothing else makes one.
     void makeCurrent() override {}

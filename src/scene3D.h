@@ -39,7 +39,7 @@ public:
 
     // Pictures without a window: from here on the widget draws in that surface, set up for
     // frames of this size as a window's first expose would; each drawFrame() then draws a
-    // frame there.
+    // frame there, its clocks, hands and digits alike, read as it begins.
     void startIn(GLSurface &surface, QSize size);
     void drawFrame();
 

@@ -59,8 +59,12 @@ void Scene3D::startIn(GLSurface &surface, QSize size)
     resizeGL(size.width(), size.height());
 }
 
+// The clocks are read first, so the hands show the frame's own time as the digits do, not
+// the time of the frame before it as in a window.
 void Scene3D::drawFrame()
 {
+    lastReading = clockSource();
+    setClockFields(lastReading.fields);
     paintGL();
 }
 

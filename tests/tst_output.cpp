@@ -88,6 +88,40 @@ void countWarnings(QtMsgType type, const QMessageLogContext &context, const QStr
     previousHandler(type, context, message);
 }
 
+// Pixels that differ between two pictures of one size.
+int differing(const QImage &a, const QImage &b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            count += a.pixel(x, y) != b.pixel(x, y);
+    return count;
+}
+
+// Whether a straight-alpha pixel laid over a colour gives the one expected, give or take two.
+bool laidOverIs(QRgb top, QRgb below, QRgb expected)
+{
+    const auto off = [a = qAlpha(top)](int t, int b, int e) {
+        return qAbs((t * a + b * (255 - a) + 127) / 255 - e) > 2;
+    };
+    return !off(qRed(top), qRed(below), qRed(expected)) &&
+           !off(qGreen(top), qGreen(below), qGreen(expected)) &&
+           !off(qBlue(top), qBlue(below), qBlue(expected));
+}
+
+// The files this build's tests wrote, kept where scripts/test compares them with the other
+// build's (VELKAR_OUTPUTS_DIR): the same arguments must give the same bytes in both.
+void keepForTheOtherBuild(const QString &file, QString name)
+{
+    const QString folder = qEnvironmentVariable("VELKAR_OUTPUTS_DIR");
+    if (folder.isEmpty())
+        return;
+    name.replace(QRegularExpression("[^A-Za-z0-9.]+"), "-");
+    QDir().mkpath(folder);
+    QFile::remove(folder + "/" + name);
+    QVERIFY(QFile::copy(file, folder + "/" + name));
+}
+
 } // namespace
 
 class tst_Output : public QObject
@@ -121,11 +155,23 @@ private slots:
     void badSettingsGiveAFirstStart_data();
     void badSettingsGiveAFirstStart();
     void twoSettingsWritersNeverMix();
+    void framesAreNumberedToTheWidthOfTheLast_data();
+    void framesAreNumberedToTheWidthOfTheLast();
+    void transparentBackgroundIsThePhonesCoverage();
+    void framesAreTheSinglePicturesOfTheirTime_data();
+    void framesAreTheSinglePicturesOfTheirTime();
+    void lidSequenceStartsAsTheLidBeginsToOpen();
+    void standardOutputGetsTheFramesOneAfterAnother();
+    void failedSequenceLeavesNoFrameOfItsOwn();
+    void nothingButTheArgumentsChangesTheBytes();
 
 private:
     QImage draw(const QString &options);
+    int run(const QString &file, const QString &options);
+    QString sequence(const QString &options);
     QTemporaryDir m_dir;
     QString settings() const { return m_dir.filePath("config/velkar/velkar.ini"); }
+    QHash<QString, QString> m_sequences; // options -> the folder of their frames
 };
 
 // A home of the test's own: no settings of the developer's are read.
@@ -175,6 +221,22 @@ void tst_Output::badLinesAreRefusedNamingTheProblem_data()
                                     << "frobnicate";
     QTest::newRow("two pictures") << "--output a.png one.png two.png"
                                   << "two.png";
+    QTest::newRow("{frame} without --duration") << "--output lid-{frame}.png"
+                                                << "{frame}";
+    QTest::newRow("--duration, one file") << "--output lid.png --duration 3"
+                                          << "{frame}";
+    QTest::newRow("fps 0") << "--output - --duration 3 --fps 0"
+                           << "\"0\"";
+    QTest::newRow("fps 241") << "--output - --duration 3 --fps 241"
+                             << "241";
+    QTest::newRow("fps without --duration") << "--output a.png --fps 10"
+                                            << "--fps";
+    QTest::newRow("duration -1") << "--output - --duration -1"
+                                 << "-1";
+    QTest::newRow("transparent JPEG") << "--output a.jpg --background transparent"
+                                      << "JPEG";
+    QTest::newRow("not a colour") << "--output a.png --background sky"
+                                  << "sky";
 }
 
 void tst_Output::badLinesAreRefusedNamingTheProblem()
@@ -199,6 +261,13 @@ void tst_Output::goodLinesAreUnderstood()
                             Qt::Key_Equal, Qt::Key_Minus, Qt::Key_Space};
     QCOMPARE(line.keys, keys);
     QCOMPARE(parse("--output x --size 300").size, QSize(300, 300));
+    const CommandLine frames =
+        parse("--output lid-{frame}.jpg --duration 2.5 --fps 24 --background #202020");
+    QVERIFY2(frames.error.isEmpty(), qPrintable(frames.error));
+    QCOMPARE(frames.background, QColor(0x20, 0x20, 0x20));
+    QCOMPARE(frames.durationMs, 2500);
+    QCOMPARE(frames.fps, 24);
+    QCOMPARE(parse("--output - --duration 1").fps, 30);
     QVERIFY(parse("-display :9 -reverse --platform offscreen").error.isEmpty());
     QVERIFY(parse("--no-settings").noSettings && !parse("p.png").noSettings);
     QCOMPARE(parse("").picture, QString()); // none given: the remembered one, or nqw.bmp
@@ -626,6 +695,218 @@ void tst_Output::twoSettingsWritersNeverMix()
     }
     QCOMPARE(first.get() + second.get(), 0);
     QCOMPARE(entries(QFileInfo(settings()).path()), QStringList{"velkar.ini"});
+}
+
+int tst_Output::run(const QString &file, const QString &options)
+{
+    const CommandLine line = parse(QString("--output %1 ").arg(file) + options);
+    char program[] = "velkar";
+    return line.error.isEmpty() ? writePicture(line, program) : -1;
+}
+
+// The folder of a sequence's frames, named frame-N.png; each sequence is drawn once.
+QString tst_Output::sequence(const QString &options)
+{
+    if (!m_sequences.contains(options)) {
+        const QString folder = m_dir.filePath(QString("sequence-%1").arg(m_sequences.size()));
+        QDir().mkpath(folder);
+        if (run(folder + "/frame-{frame}.png", options) != 0)
+            return QString();
+        m_sequences.insert(options, folder);
+    }
+    return m_sequences.value(options);
+}
+
+void tst_Output::framesAreNumberedToTheWidthOfTheLast_data()
+{
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("3 s at 30") << "--duration 3" << 90 << "lid-00.png"
+                               << "lid-89.png";
+    QTest::newRow("4 s at 1") << "--duration 4 --fps 1" << 4 << "lid-0.png"
+                              << "lid-3.png";
+    QTest::newRow("a part of a frame") << "--duration 0.5 --fps 3" << 2 << "lid-0.png"
+                                       << "lid-1.png";
+    QTest::newRow("an hour at 240") << "--duration 3600 --fps 240" << 864000 << "lid-000000.png"
+                                    << "lid-863999.png";
+}
+
+void tst_Output::framesAreNumberedToTheWidthOfTheLast()
+{
+    QFETCH(QString, options);
+    QFETCH(int, count);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    const CommandLine line = parse("--output lid-{frame}.png " + options);
+    QVERIFY2(line.error.isEmpty(), qPrintable(line.error));
+    QCOMPARE(frameCount(line), count);
+    QCOMPARE(frameFileName(line.output, 0, count), first);
+    QCOMPARE(frameFileName(line.output, count - 1, count), last);
+}
+
+// The phone's pixels are exactly the white frame's at alpha 255, and so are a coloured
+// background's; the background is alpha 0, and the smoothed edges in between are coverage:
+// laid over white or over the colour they give the frame drawn with that background.
+void tst_Output::transparentBackgroundIsThePhonesCoverage()
+{
+    const QString options = "--time 10:08:30 --antialias --keys \"R Left\" --background ";
+    const QString file = m_dir.filePath("transparent.png");
+    const QString coloured = m_dir.filePath("coloured.png");
+    QCOMPARE(run(file, options + "transparent"), 0);
+    QCOMPARE(run(coloured, options + "#203040"), 0);
+    keepForTheOtherBuild(file, "transparent.png");
+    keepForTheOtherBuild(coloured, "coloured.png");
+    QCOMPARE(run(m_dir.filePath("coloured.jpg"), options + "#203040"), 0);
+    keepForTheOtherBuild(m_dir.filePath("coloured.jpg"), "coloured.jpg");
+    const QImage matted = QImage(file).convertToFormat(QImage::Format_ARGB32);
+    const QImage grey(coloured);
+    const QImage white = draw("--antialias --keys \"R Left\"");
+    QCOMPARE(matted.size(), white.size());
+    QCOMPARE(qAlpha(matted.pixel(2, 2)), 0);
+    QCOMPARE(grey.pixel(2, 2), qRgb(0x20, 0x30, 0x40));
+    QCOMPARE(matted.pixel(250, 300), white.pixel(250, 300));
+    int phone = 0, edges = 0;
+    for (int y = 0; y < matted.height(); ++y)
+        for (int x = 0; x < matted.width(); ++x) {
+            const QRgb p = matted.pixel(x, y);
+            phone += qAlpha(p) == 255;
+            edges += qAlpha(p) > 0 && qAlpha(p) < 255;
+            if (qAlpha(p) == 255 && (p != white.pixel(x, y) || p != grey.pixel(x, y)))
+                QFAIL(qPrintable(QString("the phone changed at %1,%2").arg(x).arg(y)));
+            if (!laidOverIs(p, qRgb(255, 255, 255), white.pixel(x, y)) ||
+                !laidOverIs(p, qRgb(0x20, 0x30, 0x40), grey.pixel(x, y)))
+                QFAIL(qPrintable(QString("coverage is wrong at %1,%2").arg(x).arg(y)));
+        }
+    QVERIFY(phone > 10000);
+    QVERIFY2(edges > 100, "the smoothed edges should be partly covered");
+}
+
+void tst_Output::framesAreTheSinglePicturesOfTheirTime_data()
+{
+    QTest::addColumn<QString>("sequence");
+    QTest::addColumn<int>("frame");
+    QTest::addColumn<QString>("single");       // the same bytes
+    QTest::addColumn<QString>("notTheSingle"); // a picture the frame must differ from
+    const QString clocks = "--time 10:08:58 --duration 4 --fps 1";
+    QTest::newRow("10:08:58") << clocks << 0 << "--time 10:08:58"
+                              << "--time 10:08:59";
+    QTest::newRow("10:08:59") << clocks << 1 << "--time 10:08:59"
+                              << "--time 10:08:58";
+    QTest::newRow("10:09:00") << clocks << 2 << "--time 10:09:00"
+                              << "--time 10:08:59";
+    QTest::newRow("10:09:01") << clocks << 3 << "--time 10:09:01"
+                              << "--time 10:09:00";
+    const QString lid = "--time 10:08:30 --keys R --duration 4";
+    QTest::newRow("R, 3 s") << lid << 90 << "--time 10:08:33 --keys R"
+                            << "--time 10:08:30 --keys R";
+    QTest::newRow("transparent, 1 s") << clocks + " --background transparent --antialias" << 1
+                                      << "--time 10:08:59 --background transparent --antialias"
+                                      << "--time 10:08:59 --antialias";
+}
+
+void tst_Output::framesAreTheSinglePicturesOfTheirTime()
+{
+    QFETCH(QString, sequence);
+    QFETCH(int, frame);
+    QFETCH(QString, single);
+    QFETCH(QString, notTheSingle);
+    const QString folder = this->sequence(sequence);
+    QVERIFY(!folder.isEmpty());
+    const int count = frameCount(parse("--output - " + sequence));
+    QCOMPARE(entries(folder).size(), count);
+    const QString framed = folder + "/" + frameFileName("frame-{frame}.png", frame, count);
+    const QString file = m_dir.filePath("single.png");
+    QCOMPARE(run(file, single), 0);
+    QCOMPARE(contents(framed), contents(file));
+    keepForTheOtherBuild(framed, QString("frame-%1.png").arg(QTest::currentDataTag()));
+    QCOMPARE(run(file, notTheSingle), 0);
+    QVERIFY(contents(framed) != contents(file));
+}
+
+// Frame 0 is the window's first after R: the lid a little open, less than in frame 1.
+void tst_Output::lidSequenceStartsAsTheLidBeginsToOpen()
+{
+    const QString folder = sequence("--time 10:08:30 --keys R --duration 4");
+    QVERIFY(!folder.isEmpty());
+    const QImage closed = draw("");
+    const int first = differing(QImage(folder + "/frame-000.png"), closed);
+    QVERIFY2(first > 0, "frame 0 should show the lid opening");
+    QVERIFY(first < differing(QImage(folder + "/frame-001.png"), closed));
+}
+
+// "-": the PNG files of the frames, one after another, and nothing else.
+void tst_Output::standardOutputGetsTheFramesOneAfterAnother()
+{
+    const QString options = "--time 10:08:58 --duration 4 --fps 1";
+    const QString folder = sequence(options);
+    QVERIFY(!folder.isEmpty());
+    QTemporaryFile captured;
+    QVERIFY(captured.open());
+    const int saved = dup(STDOUT_FILENO);
+    dup2(captured.handle(), STDOUT_FILENO);
+    const int status = run("-", options);
+    dup2(saved, STDOUT_FILENO);
+    QCOMPARE(status, 0);
+    QByteArray frames;
+    for (int k = 0; k < 4; ++k)
+        frames += contents(folder + QString("/frame-%1.png").arg(k));
+    QCOMPARE(contents(captured.fileName()), frames);
+}
+
+// A disk that fills after the first few frames: nothing of the run is left, and the frames
+// of an earlier, longer run stay as they were, even those of the same names.
+void tst_Output::failedSequenceLeavesNoFrameOfItsOwn()
+{
+    const QString folder = m_dir.filePath("partway");
+    QDir().mkpath(folder);
+    const QString frames = folder + "/lid-{frame}.png";
+    QCOMPARE(run(frames, "--time 10:08:30 --keys R --duration 2 --fps 10"), 0);
+    QMap<QString, QByteArray> earlier;
+    for (const QString &name : entries(folder))
+        earlier.insert(name, contents(folder + "/" + name));
+    QCOMPARE(earlier.size(), 20);
+
+    // The frames grow as the lid opens: the limit lets the first through and not the last.
+    const QString measured = sequence("--time 11:00:00 --keys R --duration 1 --fps 10");
+    const qint64 smallest = QFileInfo(measured + "/frame-0.png").size();
+    const qint64 largest = QFileInfo(measured + "/frame-9.png").size();
+    QVERIFY(smallest + 200 < largest);
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    rlimit limited = unlimited;
+    limited.rlim_cur = rlim_t((smallest + largest) / 2);
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    const int status = run(frames, "--time 11:00:00 --keys R --duration 1 --fps 10");
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    QCOMPARE(status, 1);
+    QCOMPARE(entries(folder), earlier.keys());
+    for (auto file = earlier.cbegin(); file != earlier.cend(); ++file)
+        QVERIFY2(contents(folder + "/" + file.key()) == file.value(), qPrintable(file.key()));
+}
+
+// The same arguments give the same bytes: run again, with the toolkit told to scale, and in
+// another working directory (the picture named in full).
+void tst_Output::nothingButTheArgumentsChangesTheBytes()
+{
+    const QString options = "--time 10:08:30 --size 320x240 --antialias --keys \"R Left\" "
+                            "--background transparent " +
+                            QFileInfo("nqw.bmp").absoluteFilePath();
+    const QString first = m_dir.filePath("first.png");
+    QCOMPARE(run(first, options), 0);
+    QCOMPARE(run(m_dir.filePath("again.png"), options), 0);
+    qputenv("QT_SCALE_FACTOR", "2");
+    const int scaled = run(m_dir.filePath("scaled.png"), options);
+    qunsetenv("QT_SCALE_FACTOR");
+    const QString home = QDir::currentPath();
+    QDir::setCurrent(m_dir.path());
+    const int elsewhere = run(m_dir.filePath("elsewhere.png"), options);
+    QDir::setCurrent(home);
+    QVERIFY(scaled == 0 && elsewhere == 0 && !contents(first).isEmpty());
+    for (const char *second : {"again.png", "scaled.png", "elsewhere.png"})
+        QVERIFY2(contents(m_dir.filePath(second)) == contents(first), second);
 }
 
 QTEST_APPLESS_MAIN(tst_Output)

@@ -427,6 +427,14 @@ check "velkar --output said nothing: $(head -1 "$WORK/output.err")" [ ! -s "$WOR
 expect_quiet "PICTURE argument and F12"
 escape_ends_velkar
 
+section "velkar --output -: a sequence into a pipe whose reader stops early"
+(cd "$WORK" && env -u DISPLAY -u WAYLAND_DISPLAY "$VELKAR" --output - --duration 3 --keys R \
+    --time 10:08:30 "$ASSETS/nqw.bmp" 2>"$WORK/pipe.err" | head -c 20000 >"$WORK/pipe.head"
+    echo "${PIPESTATUS[0]}" >"$WORK/pipe.status")
+check "it ends with exit status 1 (is $(cat "$WORK/pipe.status"))" [ "$(cat "$WORK/pipe.status")" = 1 ]
+check "and one line: $(head -1 "$WORK/pipe.err")" [ "$(grep -c . "$WORK/pipe.err")" = 1 ]
+check "  after a PNG's first bytes" [ "$(head -c 4 "$WORK/pipe.head" | tail -c 3)" = PNG ]
+
 section "a missing PICTURE, and a Pictures folder that cannot be made"
 dir=$WORK/missing-argument
 mkdir -m 700 "$dir.runtime"

@@ -7,6 +7,16 @@
 # timed animation happened to stop, so the pictures are repeatable.
 #   same_pixels.sh VELKAR TOOLS_DIR ASSETS_DIR OUT_DIR     (under scripts/with-xvfb)
 #   same_pixels.sh --compare OUT_DIR_A OUT_DIR_B
+#   same_pixels.sh --compare-bytes DIR_A DIR_B    the same files, byte for byte (cmp)
+if [ "${1:-}" = --compare-bytes ]; then
+    names=$(ls "$2" 2>/dev/null)
+    [ -n "$names" ] || { echo "FAIL  no files in $2: run its build's tests first"; exit 1; }
+    [ "$names" = "$(ls "$3")" ] || { echo "FAIL  $2 and $3 hold other files"; exit 1; }
+    differ=$(for name in $names; do cmp -s "$2/$name" "$3/$name" || echo "$name"; done)
+    echo "$(wc -w <<<"$names") files, $(wc -w <<<"$differ") differ: ${differ:-none}"
+    [ -z "$differ" ]
+    exit
+fi
 if [ "${1:-}" = --compare ]; then
     set -uo pipefail
     a=$2 b=$3 fails=0
