@@ -1,5 +1,6 @@
 #include "autostart.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,15 +10,24 @@
 namespace {
 
 // Started at login with no picture named, velkar reads the standard picture, or the one
-// chosen last, from the working directory, as the desktop menu's entry has it.
-const char *const kEntry = "[Desktop Entry]\n"
-                           "Type=Application\n"
-                           "Name=Velkar\n"
-                           "Comment=The folding phone's clocks, started at login\n"
-                           "Exec=velkar\n"
-                           "Icon=velkar\n"
-                           "Path=" VELKAR_DATA_DIR "\n"
-                           "Terminal=false\n";
+// chosen last, from the working directory, as the desktop menu's entry has it. The entry is
+// the user's own, so its comment is in the language of the one who chose it.
+QByteArray entryText()
+{
+    const QByteArrayList lines = {
+        "[Desktop Entry]",
+        "Type=Application",
+        "Name=Velkar",
+        "Comment=" +
+            QCoreApplication::translate("Desk", "The folding phone's clocks, started at login")
+                .toUtf8(),
+        "Exec=velkar",
+        "Icon=velkar",
+        "Path=" VELKAR_DATA_DIR,
+        "Terminal=false",
+    };
+    return lines.join('\n') + '\n';
+}
 
 } // namespace
 
@@ -31,9 +41,9 @@ QString writeAutostart()
 {
     const QString file = autostartFile();
     if (!QDir().mkpath(QFileInfo(file).absolutePath()))
-        return "its folder cannot be made";
+        return QCoreApplication::translate("Desk", "its folder cannot be made");
     QSaveFile entry(file);
-    if (!entry.open(QIODevice::WriteOnly) || entry.write(kEntry) < 0 || !entry.commit())
+    if (!entry.open(QIODevice::WriteOnly) || entry.write(entryText()) < 0 || !entry.commit())
         return entry.errorString();
     return QString();
 }

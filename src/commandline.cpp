@@ -118,7 +118,7 @@ void describe(QCommandLineParser &parser)
             "CommandLine",
             "With --output: what shows around the phone, a colour (#202020, black, ...; "
             "default: white) or transparent (PNG only)."),
-        "COLOUR"));
+        QCoreApplication::translate("CommandLine", "COLOUR")));
     parser.addOption(QCommandLineOption(
         "duration",
         QCoreApplication::translate(
@@ -126,7 +126,7 @@ void describe(QCommandLineParser &parser)
             "With --output: frames of the window over SECONDS from the start, R and F "
             "animated as in the window; FILE then holds {frame}, the frame's number, or is "
             "- (the PNGs one after another)."),
-        "SECONDS"));
+        QCoreApplication::translate("CommandLine", "SECONDS")));
     parser.addOption(QCommandLineOption(
         "fps",
         QCoreApplication::translate("CommandLine",

@@ -5,6 +5,7 @@
 #include <EGL/eglext.h>
 #include <GL/gl.h>
 #include <GL/glext.h>
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "glwidget.h"
@@ -13,13 +14,15 @@ OffscreenContext::OffscreenContext()
 {
     if (!hasExtension(eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS),
                       "EGL_MESA_platform_surfaceless")) {
-        m_error = "EGL has no surfaceless platform (EGL_MESA_platform_surfaceless)";
+        m_error = QCoreApplication::translate(
+            "CommandLine", "EGL has no surfaceless platform (EGL_MESA_platform_surfaceless)");
         return;
     }
     EGLDisplay display =
         eglGetPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
     if (display == EGL_NO_DISPLAY || !eglInitialize(display, nullptr, nullptr)) {
-        m_error = "EGL's surfaceless platform did not start";
+        m_error =
+            QCoreApplication::translate("CommandLine", "EGL's surfaceless platform did not start");
         return;
     }
     m_display = display;
@@ -32,17 +35,19 @@ OffscreenContext::OffscreenContext()
                                         EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT, EGL_NONE};
     if (!eglBindAPI(EGL_OPENGL_API) ||
         !eglChooseConfig(display, configAttributes, &config, 1, &configs) || configs < 1) {
-        m_error = "EGL offers no desktop OpenGL";
+        m_error = QCoreApplication::translate("CommandLine", "EGL offers no desktop OpenGL");
         return;
     }
     m_context = eglCreateContext(display, config, EGL_NO_CONTEXT, contextAttributes);
     if (m_context == EGL_NO_CONTEXT) {
         m_context = nullptr;
-        m_error = "EGL made no OpenGL compatibility context";
+        m_error =
+            QCoreApplication::translate("CommandLine", "EGL made no OpenGL compatibility context");
         return;
     }
     if (!eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, m_context))
-        m_error = "the OpenGL context could not be made current without a surface";
+        m_error = QCoreApplication::translate(
+            "CommandLine", "the OpenGL context could not be made current without a surface");
 }
 
 OffscreenContext::~OffscreenContext()

@@ -76,8 +76,9 @@ void Scene3D::toggleStartAtLogin()
 {
     const QString why = startsAtLogin() ? removeAutostart() : writeAutostart();
     if (!why.isEmpty())
-        qWarning("velkar: Start at Login: %s: %s", qUtf8Printable(autostartFile()),
-                 qUtf8Printable(why));
+        qWarning("velkar: %s: %s: %s",
+                 qUtf8Printable(QCoreApplication::translate("ContextMenu", "Start at Login")),
+                 qUtf8Printable(autostartFile()), qUtf8Printable(why));
 }
 
 // The pixels F12 saves.

@@ -1,6 +1,7 @@
 // The picture on the main screen after the first frame: a folder's pictures in turn, the
 // neighbours of a single picture, and the picture shown following its file. Pictures are read
 // in the background and reach the screen when they are ready; the clock never waits for them.
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -21,6 +22,17 @@ QByteArray folderOf(const QByteArray &path)
 QByteArray nameOf(const QByteArray &path)
 {
     return path.mid(path.lastIndexOf('/') + 1);
+}
+
+QString noPictureWarning(const QString &folder, const QString &why)
+{
+    if (why.isEmpty())
+        return QCoreApplication::translate(
+                   "Slideshow", "no picture in \"%1\" can be read; the standard picture is shown")
+            .arg(folder);
+    return QCoreApplication::translate(
+               "Slideshow", "no picture in \"%1\" can be read: %2; the standard picture is shown")
+        .arg(folder, why);
 }
 
 } // namespace
@@ -57,10 +69,8 @@ void Scene3D::stepPictures(int direction, int tries, Load when)
         tries = slideshow.count();
     if (path.isEmpty() || tries == 0) {
         if (!folderReported)
-            qWarning(
-                "velkar: no picture in \"%s\" can be read%s; the standard picture is shown",
-                qUtf8Printable(shownName(slideshow.folder())),
-                qUtf8Printable(slideshow.why().isEmpty() ? QString() : ": " + slideshow.why()));
+            qWarning("velkar: %s", qUtf8Printable(noPictureWarning(shownName(slideshow.folder()),
+                                                                   slideshow.why())));
         folderReported = true;
         showStandardPicture(when);
         return;

@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -74,10 +75,10 @@ void readNumbers(const QSettings &ini, Remembered &values, QStringList &problems
             setting.field(values) = value;
             continue;
         }
-        problems << QString("%1 \"%2\" is not a number from %3 to %4")
-                        .arg(setting.key, text)
-                        .arg(setting.lowest)
-                        .arg(setting.highest);
+        problems << QCoreApplication::translate("Settings",
+                                                "%1 \"%2\" is not a number from %3 to %4")
+                        .arg(setting.key, text, QString::number(setting.lowest),
+                             QString::number(setting.highest));
         placeRead = placeRead && !isPlace(setting.key);
     }
     values.placed = placeRead;
@@ -94,7 +95,9 @@ void readFlags(const QSettings &ini, Remembered &values, QStringList &problems)
         if (text == "true" || text == "false")
             setting.field(values) = text == "true";
         else
-            problems << QString("%1 \"%2\" is neither true nor false").arg(setting.key, text);
+            problems << QCoreApplication::translate("Settings",
+                                                    "%1 \"%2\" is neither true nor false")
+                            .arg(setting.key, text);
     }
 }
 
@@ -107,9 +110,13 @@ void readPicture(const QSettings &ini, Remembered &values, QStringList &problems
     if (kind == kKindNames[0])
         return;
     if (!file && !folder)
-        problems << QString("%1 \"%2\" is none of standard, file, folder").arg(kPictureKind, kind);
+        problems << QCoreApplication::translate("Settings",
+                                                "%1 \"%2\" is none of standard, file, folder")
+                        .arg(kPictureKind, kind);
     else if (file ? !path.isFile() : !path.isDir())
-        problems << QString("the %1 \"%2\" is gone").arg(kind, path.filePath());
+        problems << (file ? QCoreApplication::translate("Settings", "the file \"%1\" is gone")
+                          : QCoreApplication::translate("Settings", "the folder \"%1\" is gone"))
+                        .arg(path.filePath());
     else
         values.picture = {file ? PictureSource::Kind::File : PictureSource::Kind::Folder,
                           path.absoluteFilePath(), values.picture.intervalSeconds,
@@ -119,7 +126,9 @@ void readPicture(const QSettings &ini, Remembered &values, QStringList &problems
 ReadSettings unusable(const QString &why)
 {
     ReadSettings read;
-    read.problem = why + "; starting as the first time, and leaving the file as it is";
+    read.problem = QCoreApplication::translate(
+                       "Settings", "%1; starting as the first time, and leaving the file as it is")
+                       .arg(why);
     read.writable = false;
     return read;
 }
@@ -150,12 +159,13 @@ ReadSettings readFile(const QString &file)
     if (!info.exists() && !info.isSymLink())
         return ReadSettings();
     if (info.isDir())
-        return unusable("it is a folder");
+        return unusable(QCoreApplication::translate("Settings", "it is a folder"));
     if (info.exists() && !info.isFile())
-        return unusable("it is not a regular file");
+        return unusable(QCoreApplication::translate("Settings", "it is not a regular file"));
     QFile readable(file);
     if (!readable.open(QIODevice::ReadOnly))
-        return unusable("it cannot be read: " + readable.errorString());
+        return unusable(QCoreApplication::translate("Settings", "it cannot be read: %1")
+                            .arg(readable.errorString()));
     // The toolkit's reader takes much that is not text for an INI file with no keys in it.
     const QByteArray bytes = readable.readAll();
     const bool text = !bytes.contains('\0') && QString::fromUtf8(bytes).toUtf8() == bytes;
@@ -164,10 +174,12 @@ ReadSettings readFile(const QString &file)
     // are parsed from a copy of their own.
     QTemporaryFile copy;
     if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush())
-        return unusable("it cannot be copied to be read: " + copy.errorString());
+        return unusable(
+            QCoreApplication::translate("Settings", "it cannot be copied to be read: %1")
+                .arg(copy.errorString()));
     const QSettings ini(copy.fileName(), QSettings::IniFormat);
     if (!text || ini.status() != QSettings::NoError)
-        return unusable("it is not an INI file");
+        return unusable(QCoreApplication::translate("Settings", "it is not an INI file"));
 
     ReadSettings read;
     QStringList problems;
@@ -175,7 +187,9 @@ ReadSettings readFile(const QString &file)
     readFlags(ini, read.values, problems);
     readPicture(ini, read.values, problems);
     if (!problems.isEmpty())
-        read.problem = problems.join("; ") + "; using the defaults for those";
+        read.problem = QCoreApplication::translate("Settings", "%1; using the defaults for those")
+                           .arg(problems.join(QCoreApplication::translate("Settings", "; ",
+                                                                          "between two problems")));
     return read;
 }
 
@@ -185,7 +199,9 @@ ReadSettings readSettings(const QString &file)
 {
     const ReadSettings read = readFile(file);
     if (!read.problem.isEmpty())
-        qWarning("velkar: settings %s: %s", qUtf8Printable(file), qUtf8Printable(read.problem));
+        qWarning("velkar: %s",
+                 qUtf8Printable(QCoreApplication::translate("Settings", "settings %1: %2")
+                                    .arg(file, read.problem)));
     return read;
 }
 
@@ -193,7 +209,7 @@ QString writeSettings(const QString &file, const Remembered &values)
 {
     const QString folder = QFileInfo(file).absolutePath();
     if (!QDir().mkpath(folder))
-        return QString("the folder %1 cannot be made").arg(folder);
+        return QCoreApplication::translate("Settings", "the folder %1 cannot be made").arg(folder);
     // Beside the file, so that the rename stays within one file system.
     QTemporaryFile written(file + ".XXXXXX");
     if (!written.open())
@@ -211,7 +227,7 @@ QString writeSettings(const QString &file, const Remembered &values)
         ini.setValue(kPicturePath, values.picture.path);
         ini.sync();
         if (ini.status() != QSettings::NoError)
-            return "it cannot be written";
+            return QCoreApplication::translate("Settings", "it cannot be written");
     }
     if (std::rename(QFile::encodeName(written.fileName()).constData(),
                     QFile::encodeName(file).constData()) != 0)

@@ -1,5 +1,6 @@
 #include "slideshow.h"
 
+#include <QCoreApplication>
 #include <QMimeDatabase>
 #include <QSet>
 #include <algorithm>
@@ -24,9 +25,9 @@ bool byName(const QByteArray &a, const QByteArray &b)
 QString listError(int error)
 {
     switch (error) {
-    case ENOENT: return "no such folder";
-    case EACCES: return "no permission to read it";
-    case ENOTDIR: return "it is not a folder";
+    case ENOENT: return QCoreApplication::translate("Slideshow", "no such folder");
+    case EACCES: return QCoreApplication::translate("Slideshow", "no permission to read it");
+    case ENOTDIR: return QCoreApplication::translate("Slideshow", "it is not a folder");
     default: return QString::fromLocal8Bit(std::strerror(error));
     }
 }

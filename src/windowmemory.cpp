@@ -82,6 +82,8 @@ void WindowMemory::save()
     if (why.isEmpty())
         m_written = m_now;
     else if (!m_warned)
-        qWarning("velkar: settings not saved: %s: %s", qUtf8Printable(m_file), qUtf8Printable(why));
+        qWarning("velkar: %s", qUtf8Printable(QCoreApplication::translate(
+                                                  "Settings", "settings not saved: %1: %2")
+                                                  .arg(m_file, why)));
     m_warned = m_warned || !why.isEmpty();
 }
