@@ -54,10 +54,6 @@ También se aceptan las opciones propias de Qt, como -platform y -display.</tran
         <translation>IMAGEN</translation>
     </message>
     <message>
-        <source>The picture for the phone&apos;s main screen, in any format Qt reads (default: nqw.bmp in the working directory).</source>
-        <translation>La imagen de la pantalla principal del teléfono, en cualquier formato que Qt lea (por omisión: nqw.bmp en el directorio de trabajo).</translation>
-    </message>
-    <message>
         <source>[PICTURE]</source>
         <translation>[IMAGEN]</translation>
     </message>
@@ -120,6 +116,100 @@ También se aceptan las opciones propias de Qt, como -platform y -display.</tran
     <message>
         <source>--keys: %1 only works in a window</source>
         <translation>--keys: %1 solo funciona en una ventana</translation>
+    </message>
+    <message>
+        <source>The frames of --duration are put in place together once all are written: a run that
+fails leaves none of its own behind. Files of an earlier run with more frames are
+left as they are; remove them first if the new set must stand alone.
+</source>
+        <translation>Los cuadros de --duration se colocan todos juntos cuando ya están escritos: una
+ejecución que falla no deja ninguno suyo. Los archivos de una ejecución anterior con
+más cuadros se dejan como están; bórrelos antes si la serie nueva debe quedar sola.
+</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the settings: start as the very first time.</source>
+        <translation>No leer ni escribir la configuración: empezar como la primera vez.</translation>
+    </message>
+    <message>
+        <source>With --output: what shows around the phone, a colour (#202020, black, ...; default: white) or transparent (PNG only).</source>
+        <translation>Con --output: lo que se ve alrededor del teléfono, un color (#202020, black, ...; por omisión: white) o transparent (solo PNG).</translation>
+    </message>
+    <message>
+        <source>With --output: frames of the window over SECONDS from the start, R and F animated as in the window; FILE then holds {frame}, the frame&apos;s number, or is - (the PNGs one after another).</source>
+        <translation>Con --output: cuadros de la ventana durante SEGUNDOS desde el inicio, R y F animadas como en la ventana; ARCHIVO lleva entonces {frame}, el número del cuadro, o es - (los PNG uno tras otro).</translation>
+    </message>
+    <message>
+        <source>With --duration: frames a second, 1 to 240 (default: 30).</source>
+        <translation>Con --duration: cuadros por segundo, de 1 a 240 (por omisión: 30).</translation>
+    </message>
+    <message>
+        <source>The picture for the phone&apos;s main screen, in any format Qt reads (default: the one chosen in the window last, else nqw.bmp in the working directory).</source>
+        <translation>La imagen de la pantalla principal del teléfono, en cualquier formato que Qt lea (por omisión: la última elegida en la ventana, o si no nqw.bmp en el directorio de trabajo).</translation>
+    </message>
+    <message>
+        <source>--background: &quot;%1&quot; is not a colour (#RRGGBB, a name such as black, or transparent)</source>
+        <translation>--background: «%1» no es un color (#RRGGBB, un nombre como black, o transparent)</translation>
+    </message>
+    <message>
+        <source>--duration: &quot;%1&quot; is not a duration (seconds above 0, at most %2)</source>
+        <translation>--duration: «%1» no es una duración (segundos por encima de 0, como mucho %2)</translation>
+    </message>
+    <message>
+        <source>--fps: &quot;%1&quot; is not a frame rate (1 to %2 frames a second)</source>
+        <translation>--fps: «%1» no es una frecuencia de cuadros (de 1 a %2 cuadros por segundo)</translation>
+    </message>
+    <message>
+        <source>--duration: the file name must hold {frame}, for the frame&apos;s number, or be - for standard output</source>
+        <translation>--duration: el nombre de archivo debe llevar {frame}, para el número del cuadro, o ser - para la salida estándar</translation>
+    </message>
+    <message>
+        <source>--output: %1: {frame} numbers the frames of --duration, which is not given</source>
+        <translation>--output: %1: {frame} numera los cuadros de --duration, que no se ha indicado</translation>
+    </message>
+    <message>
+        <source>--fps works only with --duration</source>
+        <translation>--fps solo funciona con --duration</translation>
+    </message>
+    <message>
+        <source>--background transparent: %1: JPEG has no transparency, use .png</source>
+        <translation>--background transparent: %1: JPEG no tiene transparencia, use .png</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>no se pudo codificar la imagen</translation>
+    </message>
+    <message>
+        <source>EGL has no surfaceless platform (EGL_MESA_platform_surfaceless)</source>
+        <translation>EGL no tiene plataforma sin superficie (EGL_MESA_platform_surfaceless)</translation>
+    </message>
+    <message>
+        <source>EGL&apos;s surfaceless platform did not start</source>
+        <translation>la plataforma sin superficie de EGL no arrancó</translation>
+    </message>
+    <message>
+        <source>EGL offers no desktop OpenGL</source>
+        <translation>EGL no ofrece OpenGL de escritorio</translation>
+    </message>
+    <message>
+        <source>EGL made no OpenGL compatibility context</source>
+        <translation>EGL no creó ningún contexto OpenGL de compatibilidad</translation>
+    </message>
+    <message>
+        <source>the OpenGL context could not be made current without a surface</source>
+        <translation>no se pudo activar el contexto OpenGL sin una superficie</translation>
+    </message>
+    <message>
+        <source>no temporary file could be made beside it</source>
+        <translation>no se pudo crear un archivo temporal a su lado</translation>
+    </message>
+    <message>
+        <source>COLOUR</source>
+        <translation>COLOR</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation>SEGUNDOS</translation>
     </message>
 </context>
 <context>
@@ -187,6 +277,74 @@ También se aceptan las opciones propias de Qt, como -platform y -display.</tran
     <message>
         <source>Quit</source>
         <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Presentación</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Open Folder…</source>
+        <translation>Abrir carpeta…</translation>
+    </message>
+    <message>
+        <source>Next Picture</source>
+        <translation>Imagen siguiente</translation>
+    </message>
+    <message>
+        <source>Previous Picture</source>
+        <translation>Imagen anterior</translation>
+    </message>
+    <message>
+        <source>10 Seconds</source>
+        <translation>10 segundos</translation>
+    </message>
+    <message>
+        <source>1 Minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>5 Minutes</source>
+        <translation>5 minutos</translation>
+    </message>
+    <message>
+        <source>1 Hour</source>
+        <translation>1 hora</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Orden aleatorio</translation>
+    </message>
+    <message>
+        <source>Stay on Top</source>
+        <translation>Siempre encima</translation>
+    </message>
+    <message>
+        <source>Standard Picture</source>
+        <translation>Imagen estándar</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Hide Title Bar</source>
+        <translation>Ocultar barra de título</translation>
+    </message>
+    <message>
+        <source>Move Window</source>
+        <translation>Mover ventana</translation>
+    </message>
+    <message>
+        <source>Wayland has no way for a program to keep its window above others; your desktop&apos;s own window menu may</source>
+        <translation>Wayland no permite a un programa mantener su ventana encima de las demás; quizá lo permita el menú de ventana de su escritorio</translation>
+    </message>
+    <message>
+        <source>Move Window: the window system does not move windows for programs here; drag the window with Alt or Super held</source>
+        <translation>Mover ventana: aquí el sistema de ventanas no mueve ventanas para los programas; arrastre la ventana con Alt o Super pulsada</translation>
     </message>
 </context>
 <context>
@@ -311,6 +469,50 @@ También se aceptan las opciones propias de Qt, como -platform y -display.</tran
         <source>right-click, Shift+F10, Menu</source>
         <translation>clic derecho, Mayús+F10, Menú</translation>
     </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>copy the frame, as F12 would save it</source>
+        <translation>copiar el cuadro, como lo guardaría F12</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Mayús+O</translation>
+    </message>
+    <message>
+        <source>show the pictures of a folder in turn</source>
+        <translation>mostrar por turnos las imágenes de una carpeta</translation>
+    </message>
+    <message>
+        <source>PageDown / PageUp</source>
+        <translation>Av Pág / Re Pág</translation>
+    </message>
+    <message>
+        <source>the next / previous picture of the folder</source>
+        <translation>imagen siguiente / anterior de la carpeta</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>keep the window above others, or not</source>
+        <translation>mantener la ventana encima de las demás, o no</translation>
+    </message>
+    <message>
+        <source>menu only</source>
+        <translation>solo en el menú</translation>
+    </message>
+    <message>
+        <source>Standard Picture, Start at Login,</source>
+        <translation>Imagen estándar, Abrir al iniciar sesión,</translation>
+    </message>
+    <message>
+        <source>Hide Title Bar, Move Window</source>
+        <translation>Ocultar barra de título, Mover ventana</translation>
+    </message>
 </context>
 <context>
     <name>ControlsCard</name>
@@ -321,6 +523,17 @@ También se aceptan las opciones propias de Qt, como -platform y -display.</tran
     <message>
         <source>Any other key or a click hides this list.</source>
         <translation>Cualquier otra tecla o un clic oculta esta lista.</translation>
+    </message>
+</context>
+<context>
+    <name>Desk</name>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>no se puede crear su carpeta</translation>
+    </message>
+    <message>
+        <source>The folding phone&apos;s clocks, started at login</source>
+        <translation>Los relojes del teléfono plegable, abiertos al iniciar sesión</translation>
     </message>
 </context>
 <context>
@@ -336,6 +549,10 @@ También se aceptan las opciones propias de Qt, como -platform y -display.</tran
     <message>
         <source>Open Picture</source>
         <translation>Abrir imagen</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
     </message>
 </context>
 <context>
@@ -395,6 +612,10 @@ También se aceptan las opciones propias de Qt, como -platform y -display.</tran
     <message>
         <source>it is %1 MiB, more than the %2 MiB a picture of at most %3x%3 pixels needs</source>
         <translation>ocupa %1 MiB, más de los %2 MiB que necesita una imagen de como mucho %3x%3 píxeles</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8, and it cannot be used</source>
+        <translation>su nombre no es UTF-8 válido y no se puede usar</translation>
     </message>
 </context>
 <context>
@@ -457,6 +678,101 @@ También se aceptan las opciones propias de Qt, como -platform y -display.</tran
     <message>
         <source>%1 names of that second are taken</source>
         <translation>los %1 nombres de ese segundo están ocupados</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1 «%2» no es un número de %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is neither true nor false</source>
+        <translation>%1 «%2» no es ni true ni false</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is none of standard, file, folder</source>
+        <translation>%1 «%2» no es ninguno de standard, file, folder</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; is gone</source>
+        <translation>el archivo «%1» ya no existe</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; is gone</source>
+        <translation>la carpeta «%1» ya no existe</translation>
+    </message>
+    <message>
+        <source>%1; starting as the first time, and leaving the file as it is</source>
+        <translation>%1; se empieza como la primera vez y el archivo se deja como está</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be copied to be read: %1</source>
+        <translation>no se puede copiar para leerlo: %1</translation>
+    </message>
+    <message>
+        <source>it is not an INI file</source>
+        <translation>no es un archivo INI</translation>
+    </message>
+    <message>
+        <source>%1; using the defaults for those</source>
+        <translation>%1; se usan los valores por omisión para esos</translation>
+    </message>
+    <message>
+        <source>settings %1: %2</source>
+        <translation>configuración %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>no se puede escribir</translation>
+    </message>
+    <message>
+        <source>settings not saved: %1: %2</source>
+        <translation>configuración no guardada: %1: %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between two problems</comment>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>Slideshow</name>
+    <message>
+        <source>no picture in &quot;%1&quot; can be read; the standard picture is shown</source>
+        <translation>no se puede leer ninguna imagen de «%1»; se muestra la imagen estándar</translation>
+    </message>
+    <message>
+        <source>no picture in &quot;%1&quot; can be read: %2; the standard picture is shown</source>
+        <translation>no se puede leer ninguna imagen de «%1»: %2; se muestra la imagen estándar</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>no existe la carpeta</translation>
+    </message>
+    <message>
+        <source>no permission to read it</source>
+        <translation>sin permiso para leerla</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>no es una carpeta</translation>
     </message>
 </context>
 </TS>

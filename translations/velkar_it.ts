@@ -54,10 +54,6 @@ Sono accettate anche le opzioni proprie di Qt, come -platform e -display.</trans
         <translation>IMMAGINE</translation>
     </message>
     <message>
-        <source>The picture for the phone&apos;s main screen, in any format Qt reads (default: nqw.bmp in the working directory).</source>
-        <translation>L&apos;immagine per lo schermo principale del telefono, in qualsiasi formato letto da Qt (predefinita: nqw.bmp nella cartella di lavoro).</translation>
-    </message>
-    <message>
         <source>[PICTURE]</source>
         <translation>[IMMAGINE]</translation>
     </message>
@@ -120,6 +116,101 @@ Sono accettate anche le opzioni proprie di Qt, come -platform e -display.</trans
     <message>
         <source>--keys: %1 only works in a window</source>
         <translation>--keys: %1 funziona solo in una finestra</translation>
+    </message>
+    <message>
+        <source>The frames of --duration are put in place together once all are written: a run that
+fails leaves none of its own behind. Files of an earlier run with more frames are
+left as they are; remove them first if the new set must stand alone.
+</source>
+        <translation>I fotogrammi di --duration vengono messi al loro posto tutti insieme, una volta scritti:
+un&apos;esecuzione che fallisce non lascia nulla di suo. I file di un&apos;esecuzione precedente
+con più fotogrammi restano come sono; rimuovili prima se la nuova serie deve stare da
+sola.
+</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the settings: start as the very first time.</source>
+        <translation>Non leggere né scrivere le impostazioni: avvia come la prima volta in assoluto.</translation>
+    </message>
+    <message>
+        <source>With --output: what shows around the phone, a colour (#202020, black, ...; default: white) or transparent (PNG only).</source>
+        <translation>Con --output: cosa si vede attorno al telefono, un colore (#202020, black, ...; predefinito: white) o transparent (solo PNG).</translation>
+    </message>
+    <message>
+        <source>With --output: frames of the window over SECONDS from the start, R and F animated as in the window; FILE then holds {frame}, the frame&apos;s number, or is - (the PNGs one after another).</source>
+        <translation>Con --output: fotogrammi della finestra per SECONDI dall&apos;inizio, R e F animati come nella finestra; FILE contiene allora {frame}, il numero del fotogramma, oppure è - (i PNG uno dopo l&apos;altro).</translation>
+    </message>
+    <message>
+        <source>With --duration: frames a second, 1 to 240 (default: 30).</source>
+        <translation>Con --duration: fotogrammi al secondo, da 1 a 240 (predefinito: 30).</translation>
+    </message>
+    <message>
+        <source>The picture for the phone&apos;s main screen, in any format Qt reads (default: the one chosen in the window last, else nqw.bmp in the working directory).</source>
+        <translation>L&apos;immagine per lo schermo principale del telefono, in qualsiasi formato letto da Qt (predefinita: l&apos;ultima scelta nella finestra, altrimenti nqw.bmp nella cartella di lavoro).</translation>
+    </message>
+    <message>
+        <source>--background: &quot;%1&quot; is not a colour (#RRGGBB, a name such as black, or transparent)</source>
+        <translation>--background: «%1» non è un colore (#RRGGBB, un nome come black, o transparent)</translation>
+    </message>
+    <message>
+        <source>--duration: &quot;%1&quot; is not a duration (seconds above 0, at most %2)</source>
+        <translation>--duration: «%1» non è una durata (secondi sopra 0, al massimo %2)</translation>
+    </message>
+    <message>
+        <source>--fps: &quot;%1&quot; is not a frame rate (1 to %2 frames a second)</source>
+        <translation>--fps: «%1» non è una frequenza dei fotogrammi (da 1 a %2 fotogrammi al secondo)</translation>
+    </message>
+    <message>
+        <source>--duration: the file name must hold {frame}, for the frame&apos;s number, or be - for standard output</source>
+        <translation>--duration: il nome del file deve contenere {frame}, per il numero del fotogramma, o essere - per lo standard output</translation>
+    </message>
+    <message>
+        <source>--output: %1: {frame} numbers the frames of --duration, which is not given</source>
+        <translation>--output: %1: {frame} numera i fotogrammi di --duration, che non è indicato</translation>
+    </message>
+    <message>
+        <source>--fps works only with --duration</source>
+        <translation>--fps funziona solo con --duration</translation>
+    </message>
+    <message>
+        <source>--background transparent: %1: JPEG has no transparency, use .png</source>
+        <translation>--background transparent: %1: JPEG non ha trasparenza, usa .png</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>impossibile codificare l&apos;immagine</translation>
+    </message>
+    <message>
+        <source>EGL has no surfaceless platform (EGL_MESA_platform_surfaceless)</source>
+        <translation>EGL non ha una piattaforma senza superficie (EGL_MESA_platform_surfaceless)</translation>
+    </message>
+    <message>
+        <source>EGL&apos;s surfaceless platform did not start</source>
+        <translation>la piattaforma senza superficie di EGL non si è avviata</translation>
+    </message>
+    <message>
+        <source>EGL offers no desktop OpenGL</source>
+        <translation>EGL non offre OpenGL desktop</translation>
+    </message>
+    <message>
+        <source>EGL made no OpenGL compatibility context</source>
+        <translation>EGL non ha creato un contesto OpenGL di compatibilità</translation>
+    </message>
+    <message>
+        <source>the OpenGL context could not be made current without a surface</source>
+        <translation>impossibile rendere corrente il contesto OpenGL senza una superficie</translation>
+    </message>
+    <message>
+        <source>no temporary file could be made beside it</source>
+        <translation>impossibile creare un file temporaneo accanto</translation>
+    </message>
+    <message>
+        <source>COLOUR</source>
+        <translation>COLORE</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation>SECONDI</translation>
     </message>
 </context>
 <context>
@@ -187,6 +278,74 @@ Sono accettate anche le opzioni proprie di Qt, come -platform e -display.</trans
     <message>
         <source>Quit</source>
         <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Presentazione</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Open Folder…</source>
+        <translation>Apri cartella…</translation>
+    </message>
+    <message>
+        <source>Next Picture</source>
+        <translation>Immagine successiva</translation>
+    </message>
+    <message>
+        <source>Previous Picture</source>
+        <translation>Immagine precedente</translation>
+    </message>
+    <message>
+        <source>10 Seconds</source>
+        <translation>10 secondi</translation>
+    </message>
+    <message>
+        <source>1 Minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>5 Minutes</source>
+        <translation>5 minuti</translation>
+    </message>
+    <message>
+        <source>1 Hour</source>
+        <translation>1 ora</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Ordine casuale</translation>
+    </message>
+    <message>
+        <source>Stay on Top</source>
+        <translation>Sempre in primo piano</translation>
+    </message>
+    <message>
+        <source>Standard Picture</source>
+        <translation>Immagine standard</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Avvia all&apos;accesso</translation>
+    </message>
+    <message>
+        <source>Hide Title Bar</source>
+        <translation>Nascondi barra del titolo</translation>
+    </message>
+    <message>
+        <source>Move Window</source>
+        <translation>Sposta finestra</translation>
+    </message>
+    <message>
+        <source>Wayland has no way for a program to keep its window above others; your desktop&apos;s own window menu may</source>
+        <translation>Wayland non permette a un programma di tenere la propria finestra sopra le altre; forse può farlo il menu della finestra del tuo desktop</translation>
+    </message>
+    <message>
+        <source>Move Window: the window system does not move windows for programs here; drag the window with Alt or Super held</source>
+        <translation>Sposta finestra: qui il sistema di finestre non sposta le finestre per i programmi; trascina la finestra tenendo premuto Alt o Super</translation>
     </message>
 </context>
 <context>
@@ -311,6 +470,50 @@ Sono accettate anche le opzioni proprie di Qt, come -platform e -display.</trans
         <source>right-click, Shift+F10, Menu</source>
         <translation>clic destro, Maiusc+F10, Menu</translation>
     </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>copy the frame, as F12 would save it</source>
+        <translation>copia il fotogramma, come lo salverebbe F12</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Maiusc+O</translation>
+    </message>
+    <message>
+        <source>show the pictures of a folder in turn</source>
+        <translation>mostra a turno le immagini di una cartella</translation>
+    </message>
+    <message>
+        <source>PageDown / PageUp</source>
+        <translation>Pag↓ / Pag↑</translation>
+    </message>
+    <message>
+        <source>the next / previous picture of the folder</source>
+        <translation>immagine successiva / precedente della cartella</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>keep the window above others, or not</source>
+        <translation>tieni la finestra sopra le altre, o no</translation>
+    </message>
+    <message>
+        <source>menu only</source>
+        <translation>solo nel menu</translation>
+    </message>
+    <message>
+        <source>Standard Picture, Start at Login,</source>
+        <translation>Immagine standard, Avvia all&apos;accesso,</translation>
+    </message>
+    <message>
+        <source>Hide Title Bar, Move Window</source>
+        <translation>Nascondi barra del titolo, Sposta finestra</translation>
+    </message>
 </context>
 <context>
     <name>ControlsCard</name>
@@ -321,6 +524,17 @@ Sono accettate anche le opzioni proprie di Qt, come -platform e -display.</trans
     <message>
         <source>Any other key or a click hides this list.</source>
         <translation>Qualsiasi altro tasto o un clic nasconde questo elenco.</translation>
+    </message>
+</context>
+<context>
+    <name>Desk</name>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>impossibile creare la sua cartella</translation>
+    </message>
+    <message>
+        <source>The folding phone&apos;s clocks, started at login</source>
+        <translation>Gli orologi del telefono a conchiglia, avviati all&apos;accesso</translation>
     </message>
 </context>
 <context>
@@ -336,6 +550,10 @@ Sono accettate anche le opzioni proprie di Qt, come -platform e -display.</trans
     <message>
         <source>Open Picture</source>
         <translation>Apri immagine</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
     </message>
 </context>
 <context>
@@ -395,6 +613,10 @@ Sono accettate anche le opzioni proprie di Qt, come -platform e -display.</trans
     <message>
         <source>it is %1 MiB, more than the %2 MiB a picture of at most %3x%3 pixels needs</source>
         <translation>è di %1 MiB, più dei %2 MiB che servono a un&apos;immagine di al massimo %3x%3 pixel</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8, and it cannot be used</source>
+        <translation>il suo nome non è UTF-8 valido e non può essere usato</translation>
     </message>
 </context>
 <context>
@@ -457,6 +679,101 @@ Sono accettate anche le opzioni proprie di Qt, come -platform e -display.</trans
     <message>
         <source>%1 names of that second are taken</source>
         <translation>i %1 nomi di quel secondo sono tutti occupati</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1 «%2» non è un numero da %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is neither true nor false</source>
+        <translation>%1 «%2» non è né true né false</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is none of standard, file, folder</source>
+        <translation>%1 «%2» non è nessuno tra standard, file, folder</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; is gone</source>
+        <translation>il file «%1» non c&apos;è più</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; is gone</source>
+        <translation>la cartella «%1» non c&apos;è più</translation>
+    </message>
+    <message>
+        <source>%1; starting as the first time, and leaving the file as it is</source>
+        <translation>%1; avvio come la prima volta, lasciando il file com&apos;è</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>impossibile leggerlo: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be copied to be read: %1</source>
+        <translation>impossibile copiarlo per leggerlo: %1</translation>
+    </message>
+    <message>
+        <source>it is not an INI file</source>
+        <translation>non è un file INI</translation>
+    </message>
+    <message>
+        <source>%1; using the defaults for those</source>
+        <translation>%1; per questi si usano i valori predefiniti</translation>
+    </message>
+    <message>
+        <source>settings %1: %2</source>
+        <translation>impostazioni %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>impossibile scriverlo</translation>
+    </message>
+    <message>
+        <source>settings not saved: %1: %2</source>
+        <translation>impostazioni non salvate: %1: %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between two problems</comment>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>Slideshow</name>
+    <message>
+        <source>no picture in &quot;%1&quot; can be read; the standard picture is shown</source>
+        <translation>nessuna immagine in «%1» può essere letta; viene mostrata l&apos;immagine standard</translation>
+    </message>
+    <message>
+        <source>no picture in &quot;%1&quot; can be read: %2; the standard picture is shown</source>
+        <translation>nessuna immagine in «%1» può essere letta: %2; viene mostrata l&apos;immagine standard</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>cartella inesistente</translation>
+    </message>
+    <message>
+        <source>no permission to read it</source>
+        <translation>nessun permesso di lettura</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>non è una cartella</translation>
     </message>
 </context>
 </TS>

@@ -54,10 +54,6 @@ Akceptowane są też własne opcje Qt, takie jak -platform i -display.</translat
         <translation>OBRAZ</translation>
     </message>
     <message>
-        <source>The picture for the phone&apos;s main screen, in any format Qt reads (default: nqw.bmp in the working directory).</source>
-        <translation>Obraz na główny ekran telefonu, w dowolnym formacie czytanym przez Qt (domyślnie: nqw.bmp w katalogu roboczym).</translation>
-    </message>
-    <message>
         <source>[PICTURE]</source>
         <translation>[OBRAZ]</translation>
     </message>
@@ -120,6 +116,101 @@ Akceptowane są też własne opcje Qt, takie jak -platform i -display.</translat
     <message>
         <source>--keys: %1 only works in a window</source>
         <translation>--keys: %1 działa tylko w oknie</translation>
+    </message>
+    <message>
+        <source>The frames of --duration are put in place together once all are written: a run that
+fails leaves none of its own behind. Files of an earlier run with more frames are
+left as they are; remove them first if the new set must stand alone.
+</source>
+        <translation>Klatki z --duration trafiają na miejsce razem, gdy wszystkie są już zapisane: przebieg,
+który się nie powiedzie, nie zostawia żadnej swojej. Pliki wcześniejszego przebiegu
+z większą liczbą klatek zostają bez zmian; usuń je najpierw, jeśli nowa seria ma być
+jedyna.
+</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the settings: start as the very first time.</source>
+        <translation>Nie czytaj ani nie zapisuj ustawień: uruchom jak za pierwszym razem.</translation>
+    </message>
+    <message>
+        <source>With --output: what shows around the phone, a colour (#202020, black, ...; default: white) or transparent (PNG only).</source>
+        <translation>Z --output: co widać wokół telefonu, kolor (#202020, black, ...; domyślnie: white) lub transparent (tylko PNG).</translation>
+    </message>
+    <message>
+        <source>With --output: frames of the window over SECONDS from the start, R and F animated as in the window; FILE then holds {frame}, the frame&apos;s number, or is - (the PNGs one after another).</source>
+        <translation>Z --output: klatki okna przez SEKUNDY od początku, R i F animowane jak w oknie; PLIK zawiera wtedy {frame}, numer klatki, albo jest - (pliki PNG jeden po drugim).</translation>
+    </message>
+    <message>
+        <source>With --duration: frames a second, 1 to 240 (default: 30).</source>
+        <translation>Z --duration: klatki na sekundę, od 1 do 240 (domyślnie: 30).</translation>
+    </message>
+    <message>
+        <source>The picture for the phone&apos;s main screen, in any format Qt reads (default: the one chosen in the window last, else nqw.bmp in the working directory).</source>
+        <translation>Obraz na główny ekran telefonu, w dowolnym formacie czytanym przez Qt (domyślnie: ostatnio wybrany w oknie, a bez niego nqw.bmp w katalogu roboczym).</translation>
+    </message>
+    <message>
+        <source>--background: &quot;%1&quot; is not a colour (#RRGGBB, a name such as black, or transparent)</source>
+        <translation>--background: „%1” to nie jest kolor (#RRGGBB, nazwa taka jak black albo transparent)</translation>
+    </message>
+    <message>
+        <source>--duration: &quot;%1&quot; is not a duration (seconds above 0, at most %2)</source>
+        <translation>--duration: „%1” to nie jest czas trwania (sekundy powyżej 0, najwyżej %2)</translation>
+    </message>
+    <message>
+        <source>--fps: &quot;%1&quot; is not a frame rate (1 to %2 frames a second)</source>
+        <translation>--fps: „%1” to nie jest liczba klatek na sekundę (od 1 do %2)</translation>
+    </message>
+    <message>
+        <source>--duration: the file name must hold {frame}, for the frame&apos;s number, or be - for standard output</source>
+        <translation>--duration: nazwa pliku musi zawierać {frame} na numer klatki albo być - dla standardowego wyjścia</translation>
+    </message>
+    <message>
+        <source>--output: %1: {frame} numbers the frames of --duration, which is not given</source>
+        <translation>--output: %1: {frame} numeruje klatki --duration, którego nie podano</translation>
+    </message>
+    <message>
+        <source>--fps works only with --duration</source>
+        <translation>--fps działa tylko z --duration</translation>
+    </message>
+    <message>
+        <source>--background transparent: %1: JPEG has no transparency, use .png</source>
+        <translation>--background transparent: %1: JPEG nie obsługuje przezroczystości, użyj .png</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>nie można zakodować obrazu</translation>
+    </message>
+    <message>
+        <source>EGL has no surfaceless platform (EGL_MESA_platform_surfaceless)</source>
+        <translation>EGL nie ma platformy bez powierzchni (EGL_MESA_platform_surfaceless)</translation>
+    </message>
+    <message>
+        <source>EGL&apos;s surfaceless platform did not start</source>
+        <translation>platforma bez powierzchni EGL nie uruchomiła się</translation>
+    </message>
+    <message>
+        <source>EGL offers no desktop OpenGL</source>
+        <translation>EGL nie oferuje desktopowego OpenGL</translation>
+    </message>
+    <message>
+        <source>EGL made no OpenGL compatibility context</source>
+        <translation>EGL nie utworzył kontekstu OpenGL w profilu zgodności</translation>
+    </message>
+    <message>
+        <source>the OpenGL context could not be made current without a surface</source>
+        <translation>nie można uaktywnić kontekstu OpenGL bez powierzchni</translation>
+    </message>
+    <message>
+        <source>no temporary file could be made beside it</source>
+        <translation>nie można utworzyć obok pliku tymczasowego</translation>
+    </message>
+    <message>
+        <source>COLOUR</source>
+        <translation>KOLOR</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation>SEKUNDY</translation>
     </message>
 </context>
 <context>
@@ -187,6 +278,74 @@ Akceptowane są też własne opcje Qt, takie jak -platform i -display.</translat
     <message>
         <source>Quit</source>
         <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Pokaz slajdów</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Open Folder…</source>
+        <translation>Otwórz katalog…</translation>
+    </message>
+    <message>
+        <source>Next Picture</source>
+        <translation>Następny obraz</translation>
+    </message>
+    <message>
+        <source>Previous Picture</source>
+        <translation>Poprzedni obraz</translation>
+    </message>
+    <message>
+        <source>10 Seconds</source>
+        <translation>10 sekund</translation>
+    </message>
+    <message>
+        <source>1 Minute</source>
+        <translation>1 minuta</translation>
+    </message>
+    <message>
+        <source>5 Minutes</source>
+        <translation>5 minut</translation>
+    </message>
+    <message>
+        <source>1 Hour</source>
+        <translation>1 godzina</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Losowa kolejność</translation>
+    </message>
+    <message>
+        <source>Stay on Top</source>
+        <translation>Zawsze na wierzchu</translation>
+    </message>
+    <message>
+        <source>Standard Picture</source>
+        <translation>Obraz standardowy</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Uruchamiaj po zalogowaniu</translation>
+    </message>
+    <message>
+        <source>Hide Title Bar</source>
+        <translation>Ukryj pasek tytułu</translation>
+    </message>
+    <message>
+        <source>Move Window</source>
+        <translation>Przesuń okno</translation>
+    </message>
+    <message>
+        <source>Wayland has no way for a program to keep its window above others; your desktop&apos;s own window menu may</source>
+        <translation>Wayland nie pozwala programowi trzymać okna nad innymi; może to umożliwiać menu okna w twoim środowisku</translation>
+    </message>
+    <message>
+        <source>Move Window: the window system does not move windows for programs here; drag the window with Alt or Super held</source>
+        <translation>Przesuń okno: system okien nie przesuwa tu okien na prośbę programów; przeciągnij okno, trzymając Alt lub Super</translation>
     </message>
 </context>
 <context>
@@ -311,6 +470,50 @@ Akceptowane są też własne opcje Qt, takie jak -platform i -display.</translat
         <source>right-click, Shift+F10, Menu</source>
         <translation>prawy przycisk, Shift+F10, Menu</translation>
     </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>copy the frame, as F12 would save it</source>
+        <translation>kopiuj klatkę, tak jak zapisałby ją F12</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>show the pictures of a folder in turn</source>
+        <translation>pokazuj po kolei obrazy z katalogu</translation>
+    </message>
+    <message>
+        <source>PageDown / PageUp</source>
+        <translation>PageDown / PageUp</translation>
+    </message>
+    <message>
+        <source>the next / previous picture of the folder</source>
+        <translation>następny / poprzedni obraz z katalogu</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>keep the window above others, or not</source>
+        <translation>trzymaj okno nad innymi albo nie</translation>
+    </message>
+    <message>
+        <source>menu only</source>
+        <translation>tylko w menu</translation>
+    </message>
+    <message>
+        <source>Standard Picture, Start at Login,</source>
+        <translation>Obraz standardowy, Uruchamiaj po zalogowaniu,</translation>
+    </message>
+    <message>
+        <source>Hide Title Bar, Move Window</source>
+        <translation>Ukryj pasek tytułu, Przesuń okno</translation>
+    </message>
 </context>
 <context>
     <name>ControlsCard</name>
@@ -321,6 +524,17 @@ Akceptowane są też własne opcje Qt, takie jak -platform i -display.</translat
     <message>
         <source>Any other key or a click hides this list.</source>
         <translation>Każdy inny klawisz lub kliknięcie ukrywa tę listę.</translation>
+    </message>
+</context>
+<context>
+    <name>Desk</name>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>nie można utworzyć jego katalogu</translation>
+    </message>
+    <message>
+        <source>The folding phone&apos;s clocks, started at login</source>
+        <translation>Zegary telefonu z klapką, uruchamiane po zalogowaniu</translation>
     </message>
 </context>
 <context>
@@ -336,6 +550,10 @@ Akceptowane są też własne opcje Qt, takie jak -platform i -display.</translat
     <message>
         <source>Open Picture</source>
         <translation>Otwórz obraz</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Otwórz katalog</translation>
     </message>
 </context>
 <context>
@@ -395,6 +613,10 @@ Akceptowane są też własne opcje Qt, takie jak -platform i -display.</translat
     <message>
         <source>it is %1 MiB, more than the %2 MiB a picture of at most %3x%3 pixels needs</source>
         <translation>ma %1 MiB, więcej niż %2 MiB, których potrzebuje obraz o rozmiarze najwyżej %3x%3 px</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8, and it cannot be used</source>
+        <translation>jego nazwa nie jest poprawnym UTF-8 i nie można go użyć</translation>
     </message>
 </context>
 <context>
@@ -457,6 +679,101 @@ Akceptowane są też własne opcje Qt, takie jak -platform i -display.</translat
     <message>
         <source>%1 names of that second are taken</source>
         <translation>wszystkie nazwy tej sekundy (%1) są zajęte</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1 „%2” to nie jest liczba od %3 do %4</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is neither true nor false</source>
+        <translation>%1 „%2” to ani true, ani false</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is none of standard, file, folder</source>
+        <translation>%1 „%2” to żadne z: standard, file, folder</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; is gone</source>
+        <translation>plik „%1” już nie istnieje</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; is gone</source>
+        <translation>katalog „%1” już nie istnieje</translation>
+    </message>
+    <message>
+        <source>%1; starting as the first time, and leaving the file as it is</source>
+        <translation>%1; start jak za pierwszym razem, plik pozostaje bez zmian</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>to jest katalog</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>nie można go odczytać: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be copied to be read: %1</source>
+        <translation>nie można go skopiować do odczytu: %1</translation>
+    </message>
+    <message>
+        <source>it is not an INI file</source>
+        <translation>to nie jest plik INI</translation>
+    </message>
+    <message>
+        <source>%1; using the defaults for those</source>
+        <translation>%1; dla nich użyto wartości domyślnych</translation>
+    </message>
+    <message>
+        <source>settings %1: %2</source>
+        <translation>ustawienia %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>nie można utworzyć katalogu %1</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>nie można go zapisać</translation>
+    </message>
+    <message>
+        <source>settings not saved: %1: %2</source>
+        <translation>nie zapisano ustawień: %1: %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between two problems</comment>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>Slideshow</name>
+    <message>
+        <source>no picture in &quot;%1&quot; can be read; the standard picture is shown</source>
+        <translation>żadnego obrazu z „%1” nie można odczytać; pokazano obraz standardowy</translation>
+    </message>
+    <message>
+        <source>no picture in &quot;%1&quot; can be read: %2; the standard picture is shown</source>
+        <translation>żadnego obrazu z „%1” nie można odczytać: %2; pokazano obraz standardowy</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>nie ma takiego katalogu</translation>
+    </message>
+    <message>
+        <source>no permission to read it</source>
+        <translation>brak uprawnień do odczytu</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>to nie jest katalog</translation>
     </message>
 </context>
 </TS>

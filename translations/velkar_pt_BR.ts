@@ -54,10 +54,6 @@ As opções próprias do Qt, como -platform e -display, também são aceitas.</t
         <translation>IMAGEM</translation>
     </message>
     <message>
-        <source>The picture for the phone&apos;s main screen, in any format Qt reads (default: nqw.bmp in the working directory).</source>
-        <translation>A imagem da tela principal do celular, em qualquer formato que o Qt leia (padrão: nqw.bmp no diretório de trabalho).</translation>
-    </message>
-    <message>
         <source>[PICTURE]</source>
         <translation>[IMAGEM]</translation>
     </message>
@@ -120,6 +116,100 @@ As opções próprias do Qt, como -platform e -display, também são aceitas.</t
     <message>
         <source>--keys: %1 only works in a window</source>
         <translation>--keys: %1 só funciona em uma janela</translation>
+    </message>
+    <message>
+        <source>The frames of --duration are put in place together once all are written: a run that
+fails leaves none of its own behind. Files of an earlier run with more frames are
+left as they are; remove them first if the new set must stand alone.
+</source>
+        <translation>Os quadros de --duration são postos no lugar juntos, quando todos estão gravados: uma
+execução que falha não deixa nenhum dos seus. Arquivos de uma execução anterior com
+mais quadros ficam como estão; remova-os antes se a nova série tiver de ficar sozinha.
+</translation>
+    </message>
+    <message>
+        <source>Neither read nor write the settings: start as the very first time.</source>
+        <translation>Não ler nem gravar as configurações: iniciar como na primeira vez.</translation>
+    </message>
+    <message>
+        <source>With --output: what shows around the phone, a colour (#202020, black, ...; default: white) or transparent (PNG only).</source>
+        <translation>Com --output: o que aparece em volta do celular, uma cor (#202020, black, ...; padrão: white) ou transparent (só PNG).</translation>
+    </message>
+    <message>
+        <source>With --output: frames of the window over SECONDS from the start, R and F animated as in the window; FILE then holds {frame}, the frame&apos;s number, or is - (the PNGs one after another).</source>
+        <translation>Com --output: quadros da janela durante SEGUNDOS desde o início, R e F animados como na janela; ARQUIVO então contém {frame}, o número do quadro, ou é - (os PNGs um após o outro).</translation>
+    </message>
+    <message>
+        <source>With --duration: frames a second, 1 to 240 (default: 30).</source>
+        <translation>Com --duration: quadros por segundo, de 1 a 240 (padrão: 30).</translation>
+    </message>
+    <message>
+        <source>The picture for the phone&apos;s main screen, in any format Qt reads (default: the one chosen in the window last, else nqw.bmp in the working directory).</source>
+        <translation>A imagem da tela principal do celular, em qualquer formato que o Qt leia (padrão: a última escolhida na janela, senão nqw.bmp no diretório de trabalho).</translation>
+    </message>
+    <message>
+        <source>--background: &quot;%1&quot; is not a colour (#RRGGBB, a name such as black, or transparent)</source>
+        <translation>--background: “%1” não é uma cor (#RRGGBB, um nome como black, ou transparent)</translation>
+    </message>
+    <message>
+        <source>--duration: &quot;%1&quot; is not a duration (seconds above 0, at most %2)</source>
+        <translation>--duration: “%1” não é uma duração (segundos acima de 0, no máximo %2)</translation>
+    </message>
+    <message>
+        <source>--fps: &quot;%1&quot; is not a frame rate (1 to %2 frames a second)</source>
+        <translation>--fps: “%1” não é uma taxa de quadros (de 1 a %2 quadros por segundo)</translation>
+    </message>
+    <message>
+        <source>--duration: the file name must hold {frame}, for the frame&apos;s number, or be - for standard output</source>
+        <translation>--duration: o nome do arquivo deve conter {frame}, para o número do quadro, ou ser - para a saída padrão</translation>
+    </message>
+    <message>
+        <source>--output: %1: {frame} numbers the frames of --duration, which is not given</source>
+        <translation>--output: %1: {frame} numera os quadros de --duration, que não foi informado</translation>
+    </message>
+    <message>
+        <source>--fps works only with --duration</source>
+        <translation>--fps só funciona com --duration</translation>
+    </message>
+    <message>
+        <source>--background transparent: %1: JPEG has no transparency, use .png</source>
+        <translation>--background transparent: %1: JPEG não tem transparência, use .png</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>não foi possível codificar a imagem</translation>
+    </message>
+    <message>
+        <source>EGL has no surfaceless platform (EGL_MESA_platform_surfaceless)</source>
+        <translation>o EGL não tem plataforma sem superfície (EGL_MESA_platform_surfaceless)</translation>
+    </message>
+    <message>
+        <source>EGL&apos;s surfaceless platform did not start</source>
+        <translation>a plataforma sem superfície do EGL não iniciou</translation>
+    </message>
+    <message>
+        <source>EGL offers no desktop OpenGL</source>
+        <translation>o EGL não oferece OpenGL de desktop</translation>
+    </message>
+    <message>
+        <source>EGL made no OpenGL compatibility context</source>
+        <translation>o EGL não criou um contexto OpenGL de compatibilidade</translation>
+    </message>
+    <message>
+        <source>the OpenGL context could not be made current without a surface</source>
+        <translation>não foi possível tornar o contexto OpenGL atual sem uma superfície</translation>
+    </message>
+    <message>
+        <source>no temporary file could be made beside it</source>
+        <translation>não foi possível criar um arquivo temporário ao lado</translation>
+    </message>
+    <message>
+        <source>COLOUR</source>
+        <translation>COR</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation>SEGUNDOS</translation>
     </message>
 </context>
 <context>
@@ -187,6 +277,74 @@ As opções próprias do Qt, como -platform e -display, também são aceitas.</t
     <message>
         <source>Quit</source>
         <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Apresentação de slides</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Open Folder…</source>
+        <translation>Abrir pasta…</translation>
+    </message>
+    <message>
+        <source>Next Picture</source>
+        <translation>Próxima imagem</translation>
+    </message>
+    <message>
+        <source>Previous Picture</source>
+        <translation>Imagem anterior</translation>
+    </message>
+    <message>
+        <source>10 Seconds</source>
+        <translation>10 segundos</translation>
+    </message>
+    <message>
+        <source>1 Minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>5 Minutes</source>
+        <translation>5 minutos</translation>
+    </message>
+    <message>
+        <source>1 Hour</source>
+        <translation>1 hora</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <translation>Ordem aleatória</translation>
+    </message>
+    <message>
+        <source>Stay on Top</source>
+        <translation>Sempre no topo</translation>
+    </message>
+    <message>
+        <source>Standard Picture</source>
+        <translation>Imagem padrão</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Iniciar com a sessão</translation>
+    </message>
+    <message>
+        <source>Hide Title Bar</source>
+        <translation>Ocultar barra de título</translation>
+    </message>
+    <message>
+        <source>Move Window</source>
+        <translation>Mover janela</translation>
+    </message>
+    <message>
+        <source>Wayland has no way for a program to keep its window above others; your desktop&apos;s own window menu may</source>
+        <translation>O Wayland não permite que um programa mantenha a janela acima das outras; talvez o menu de janela do seu ambiente permita</translation>
+    </message>
+    <message>
+        <source>Move Window: the window system does not move windows for programs here; drag the window with Alt or Super held</source>
+        <translation>Mover janela: aqui o sistema de janelas não move janelas para os programas; arraste a janela segurando Alt ou Super</translation>
     </message>
 </context>
 <context>
@@ -311,6 +469,50 @@ As opções próprias do Qt, como -platform e -display, também são aceitas.</t
         <source>right-click, Shift+F10, Menu</source>
         <translation>clique direito, Shift+F10, Menu</translation>
     </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>copy the frame, as F12 would save it</source>
+        <translation>copiar o quadro, como F12 o salvaria</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>show the pictures of a folder in turn</source>
+        <translation>mostrar as imagens de uma pasta, uma a uma</translation>
+    </message>
+    <message>
+        <source>PageDown / PageUp</source>
+        <translation>PageDown / PageUp</translation>
+    </message>
+    <message>
+        <source>the next / previous picture of the folder</source>
+        <translation>imagem seguinte / anterior da pasta</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>keep the window above others, or not</source>
+        <translation>manter a janela acima das outras, ou não</translation>
+    </message>
+    <message>
+        <source>menu only</source>
+        <translation>só no menu</translation>
+    </message>
+    <message>
+        <source>Standard Picture, Start at Login,</source>
+        <translation>Imagem padrão, Iniciar com a sessão,</translation>
+    </message>
+    <message>
+        <source>Hide Title Bar, Move Window</source>
+        <translation>Ocultar barra de título, Mover janela</translation>
+    </message>
 </context>
 <context>
     <name>ControlsCard</name>
@@ -321,6 +523,17 @@ As opções próprias do Qt, como -platform e -display, também são aceitas.</t
     <message>
         <source>Any other key or a click hides this list.</source>
         <translation>Qualquer outra tecla ou um clique oculta esta lista.</translation>
+    </message>
+</context>
+<context>
+    <name>Desk</name>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>não é possível criar a pasta dele</translation>
+    </message>
+    <message>
+        <source>The folding phone&apos;s clocks, started at login</source>
+        <translation>Os relógios do celular dobrável, iniciados com a sessão</translation>
     </message>
 </context>
 <context>
@@ -336,6 +549,10 @@ As opções próprias do Qt, como -platform e -display, também são aceitas.</t
     <message>
         <source>Open Picture</source>
         <translation>Abrir imagem</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir pasta</translation>
     </message>
 </context>
 <context>
@@ -395,6 +612,10 @@ As opções próprias do Qt, como -platform e -display, também são aceitas.</t
     <message>
         <source>it is %1 MiB, more than the %2 MiB a picture of at most %3x%3 pixels needs</source>
         <translation>tem %1 MiB, mais que os %2 MiB de que precisa uma imagem de no máximo %3x%3 pixels</translation>
+    </message>
+    <message>
+        <source>its name is not valid UTF-8, and it cannot be used</source>
+        <translation>o nome não é UTF-8 válido, e ele não pode ser usado</translation>
     </message>
 </context>
 <context>
@@ -457,6 +678,101 @@ As opções próprias do Qt, como -platform e -display, também são aceitas.</t
     <message>
         <source>%1 names of that second are taken</source>
         <translation>os %1 nomes desse segundo já estão em uso</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1 “%2” não é um número de %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is neither true nor false</source>
+        <translation>%1 “%2” não é nem true nem false</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is none of standard, file, folder</source>
+        <translation>%1 “%2” não é nenhum de standard, file, folder</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; is gone</source>
+        <translation>o arquivo “%1” não existe mais</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; is gone</source>
+        <translation>a pasta “%1” não existe mais</translation>
+    </message>
+    <message>
+        <source>%1; starting as the first time, and leaving the file as it is</source>
+        <translation>%1; iniciando como na primeira vez e deixando o arquivo como está</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>não é possível lê-lo: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be copied to be read: %1</source>
+        <translation>não é possível copiá-lo para leitura: %1</translation>
+    </message>
+    <message>
+        <source>it is not an INI file</source>
+        <translation>não é um arquivo INI</translation>
+    </message>
+    <message>
+        <source>%1; using the defaults for those</source>
+        <translation>%1; usando os valores padrão para esses</translation>
+    </message>
+    <message>
+        <source>settings %1: %2</source>
+        <translation>configurações %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>não é possível gravá-lo</translation>
+    </message>
+    <message>
+        <source>settings not saved: %1: %2</source>
+        <translation>configurações não salvas: %1: %2</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>between two problems</comment>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>Slideshow</name>
+    <message>
+        <source>no picture in &quot;%1&quot; can be read; the standard picture is shown</source>
+        <translation>nenhuma imagem em “%1” pode ser lida; a imagem padrão é mostrada</translation>
+    </message>
+    <message>
+        <source>no picture in &quot;%1&quot; can be read: %2; the standard picture is shown</source>
+        <translation>nenhuma imagem em “%1” pode ser lida: %2; a imagem padrão é mostrada</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>pasta inexistente</translation>
+    </message>
+    <message>
+        <source>no permission to read it</source>
+        <translation>sem permissão para lê-la</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>não é uma pasta</translation>
     </message>
 </context>
 </TS>
