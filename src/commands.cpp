@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QStringList>
 #include <algorithm>
+#include <iterator>
 
 #include "scene3D.h"
 
@@ -19,6 +20,18 @@ constexpr CardRow kCardAbove = {nullptr, nullptr}; // the row above covers it
 constexpr CardRow kNoCardRow = {nullptr, nullptr};
 constexpr const char *kSlideshow = QT_TRANSLATE_NOOP("ContextMenu", "Slideshow");
 constexpr bool kChoice = true;
+
+// Characters a terminal gives two columns: East Asian wide and fullwidth ones (Unicode's
+// EastAsianWidth W and F), from Hangul to the CJK ideographs, their punctuation and emoji.
+struct CodeRange {
+    char32_t first, last;
+};
+constexpr CodeRange kWide[] = {
+    {0x1100, 0x115F}, {0x2E80, 0x303E},   {0x3041, 0x33FF},   {0x3400, 0x4DBF},
+    {0x4E00, 0x9FFF}, {0xA000, 0xA4CF},   {0xA960, 0xA97F},   {0xAC00, 0xD7A3},
+    {0xF900, 0xFAFF}, {0xFE10, 0xFE19},   {0xFE30, 0xFE6F},   {0xFF00, 0xFF60},
+    {0xFFE0, 0xFFE6}, {0x1F300, 0x1F64F}, {0x1F900, 0x1F9FF}, {0x20000, 0x3FFFD},
+};
 
 } // namespace
 
@@ -177,14 +190,27 @@ std::vector<Control> controls()
     return rows;
 }
 
+int terminalColumns(const QString &text)
+{
+    int columns = 0;
+    for (const uint code : text.toUcs4()) {
+        const bool wide = std::any_of(std::begin(kWide), std::end(kWide), [code](CodeRange r) {
+            return code >= r.first && code <= r.last;
+        });
+        columns += wide ? 2 : 1;
+    }
+    return columns;
+}
+
 QString controlsHelp()
 {
     const std::vector<Control> rows = controls();
     int width = 0;
     for (const Control &row : rows)
-        width = std::max(width, int(row.input.size()));
+        width = std::max(width, terminalColumns(row.input));
     QString text = "\n" + QCoreApplication::translate("Controls", "Controls:") + "\n";
     for (const Control &row : rows)
-        text += "  " + row.input.leftJustified(width + 2) + row.action + "\n";
+        text += "  " + row.input + QString(width + 2 - terminalColumns(row.input), ' ') +
+                row.action + "\n";
     return text;
 }

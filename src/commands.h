@@ -71,5 +71,8 @@ struct Control {
 };
 std::vector<Control> controls();
 
-// The "Controls:" part of --help: one row a line, the actions in one column.
+// The columns TEXT takes on a terminal: two for an East Asian wide or fullwidth character.
+int terminalColumns(const QString &text);
+
+// The "Controls:" part of --help: one row a line, the actions in one column of the terminal.
 QString controlsHelp();

@@ -146,6 +146,8 @@ private slots:
     void controlsCardLiesOverTheFrameTheRightWayUp();
     void everyMarkedStringIsTranslated_data();
     void everyMarkedStringIsTranslated();
+    void helpLinesTheControlsUpOnATerminal_data();
+    void helpLinesTheControlsUpOnATerminal();
     void outputNeverReadsSettings();
     void pictureIsTheCommandLinesThenTheRemembered_data();
     void pictureIsTheCommandLinesThenTheRemembered();
@@ -508,6 +510,44 @@ void tst_Output::everyMarkedStringIsTranslated()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QStringList found = untranslated(QString::fromUtf8(file.readAll()));
     QVERIFY2(found == faults, qPrintable("not translated: " + found.join("; ")));
+}
+
+void tst_Output::helpLinesTheControlsUpOnATerminal_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("input"); // one of the card's, and the columns it takes
+    QTest::addColumn<int>("columns");
+    // clang-format off
+    QTest::newRow("de")    << "de"    << "Strg+Umschalt+O"             << 15;
+    QTest::newRow("fr")    << "fr"    << "Page suiv / Page préc"       << 21;
+    QTest::newRow("ja")    << "ja"    << "右クリック、Shift+F10、Menu" << 27;
+    QTest::newRow("zh_CN") << "zh_CN" << "右键单击、Shift+F10、Menu"   << 25;
+    // clang-format on
+}
+
+// --help's actions start in one column of a terminal, where an East Asian character is
+// two columns wide.
+void tst_Output::helpLinesTheControlsUpOnATerminal()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, input);
+    QFETCH(int, columns);
+    char program[] = "tst_output";
+    char *argv[] = {program, nullptr};
+    int argc = 1;
+    const QCoreApplication app(argc, argv); // its translators go with it
+    installTranslations(QLocale(language));
+    const QString help = controlsHelp();
+    QVERIFY2(help.contains("\n  " + input + "  "), qPrintable(help));
+    QCOMPARE(terminalColumns(input), columns);
+    const std::vector<Control> rows = controls();
+    const QStringList lines = help.split('\n').mid(2);
+    QSet<int> starts;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        QVERIFY2(lines.value(int(i)).endsWith(rows[i].action), qPrintable(help));
+        starts << terminalColumns(lines[int(i)].chopped(rows[i].action.size()));
+    }
+    QCOMPARE(starts.size(), 1);
 }
 
 // A picture made from the command line depends on its arguments alone: a remembered
