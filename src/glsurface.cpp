@@ -2,30 +2,6 @@
 
 #include <cstring>
 
-// What QGLContext::bindTexture made of a picture: one with an alpha channel becomes
-// non-premultiplied ARGB, any other opaque RGB; then RGBA bytes, bottom row first.
-GLuint GLSurface::uploadPicture(const QImage &picture)
-{
-    const QImage texels = picture
-                              .convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                                         : QImage::Format_RGB32)
-                              .convertToFormat(QImage::Format_RGBA8888)
-                              .mirrored();
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, texels.width(), texels.height(), 0, GL_RGBA,
-                 GL_UNSIGNED_BYTE, texels.constBits());
-    return texture;
-}
-
-void GLSurface::deletePicture(GLuint texture)
-{
-    glDeleteTextures(1, &texture);
-}
-
 void GLSurface::setClearColour(const QColor &colour)
 {
     glClearColor(GLfloat(colour.redF()), GLfloat(colour.greenF()), GLfloat(colour.blueF()),

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QColor>
-#include <QImage>
 #include <qopengl.h>
 
 class GLSurface
@@ -15,12 +14,6 @@ public:
 
     // Makes the surface's context current, for GL calls made outside a frame.
     virtual void makeCurrent() = 0;
-
-    // Makes the picture a GL_TEXTURE_2D with linear filtering, leaves it bound and returns
-    // its name. Its texels are the picture's colours as eight-bit RGBA, not premultiplied,
-    // bottom row first; there are no mipmaps. Needs the context current. Plain GL here.
-    virtual GLuint uploadPicture(const QImage &picture);
-    virtual void deletePicture(GLuint texture);
 
     virtual void setClearColour(const QColor &colour);
 

@@ -31,19 +31,6 @@ public:
         return m_widget.m_clipControl != nullptr;
     }
 #else
-    // Qt's default options less MipmapBindOption: the levels are built on the CPU.
-    GLuint uploadPicture(const QImage &picture) override
-    {
-        return m_widget.bindTexture(picture, GL_TEXTURE_2D, GL_RGBA,
-                                    QGLContext::LinearFilteringBindOption |
-                                        QGLContext::InvertedYBindOption);
-    }
-    // The toolkit keeps a record of the pictures it uploaded; this one leaves it.
-    void deletePicture(GLuint texture) override
-    {
-        m_widget.deleteTexture(texture);
-    }
-
     void setClearColour(const QColor &colour) override
     {
         m_widget.qglClearColor(colour);

@@ -35,6 +35,7 @@
 #include "controlscard.h"
 #include "filenames.h"
 #include "language.h"
+#include "mipmaps.h"
 #include "picturedialog.h"
 #include "projection.h"
 #include "scene3D.h"
@@ -1204,7 +1205,7 @@ void tst_Scene3D::pictureTexelsAreItsColoursBottomRowFirst()
                 want.insert(want.end(),
                             {uchar(qRed(c)), uchar(qGreen(c)), uchar(qBlue(c)), uchar(qAlpha(c))});
             }
-        const GLuint texture = w->surface().uploadPicture(picture);
+        const GLuint texture = uploadTextureLevels(textureLevels(picture));
         GLint bound = 0, size[2] = {};
         glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
         QVERIFY(texture != 0 && GLuint(bound) == texture);
@@ -1214,7 +1215,7 @@ void tst_Scene3D::pictureTexelsAreItsColoursBottomRowFirst()
         std::vector<uchar> texels(want.size());
         glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
         QVERIFY2(texels == want, qPrintable(QString("picture format %1").arg(picture.format())));
-        w->surface().deletePicture(texture);
+        glDeleteTextures(1, &texture);
         QVERIFY(!glIsTexture(texture));
     }
     QCOMPARE(glGetError(), GLenum(GL_NO_ERROR));
