@@ -1,7 +1,6 @@
 // velkar --output without a window or display: the command line judged before anything
 // starts, the output file written whole or not at all, and one picture drawn in-process.
 // And the settings file the window keeps: written whole, read back, refused when bad.
-#include <QApplication>
 #include <QImageReader>
 #include <QtTest>
 #include <csignal>
@@ -12,11 +11,9 @@
 
 #include "commandline.h"
 #include "commands.h"
-#include "controlscard.h"
 #include "filenames.h"
 #include "headless.h"
 #include "language.h"
-#include "offscreen.h"
 #include "outputfile.h"
 #include "scene3D.h"
 #include "settings.h"
@@ -143,7 +140,6 @@ private slots:
     void lidAnimationsEndAtTheirFinalState();
     void documentationNamesEveryCommand_data();
     void documentationNamesEveryCommand();
-    void controlsCardLiesOverTheFrameTheRightWayUp();
     void everyMarkedStringIsTranslated_data();
     void everyMarkedStringIsTranslated();
     void helpLinesTheControlsUpOnATerminal_data();
@@ -436,47 +432,6 @@ void tst_Output::documentationNamesEveryCommand()
     }
 }
 
-// The card blended over a frame drawn without a window, as a window shows it: each pixel is
-// the card over the plain frame. Its text (hence the fonts) makes one turned over differ.
-void tst_Output::controlsCardLiesOverTheFrameTheRightWayUp()
-{
-    char program[] = "tst_output", platform[] = "-platform", minimal[] = "minimal:enable_fonts";
-    char *argv[] = {program, platform, minimal, nullptr};
-    int argc = 3;
-    QApplication app(argc, argv);
-    OffscreenContext gl;
-    QVERIFY2(gl.error().isEmpty(), qPrintable(gl.error()));
-    const QSize size(400, 300);
-    Scene3D scene;
-    const model::ClockReading now = {{30, 8, 58, 10}, 0, 0};
-    scene.setTimeSources([] { return 0LL; }, [now] { return now; });
-    scene.resize(size);
-    gl.attach(size);
-    scene.startIn(gl, size);
-    scene.drawFrame();
-    const QImage plain = gl.read();
-    runCommand(scene, *commandForChord(Qt::Key_F1));
-    scene.drawFrame();
-    const QImage shown = gl.read();
-
-    const QImage card =
-        controlsCard(size, 1.0).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    int covered = 0, wrong = 0;
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x) {
-            const QRgb c = card.pixel(x, y), d = plain.pixel(x, y), s = shown.pixel(x, y);
-            const auto over = [&](int top, int below) {
-                return top + below * (255 - qAlpha(c)) / 255;
-            };
-            covered += qAlpha(c) > 0;
-            wrong += qAbs(qRed(s) - over(qRed(c), qRed(d))) > 2 ||
-                     qAbs(qGreen(s) - over(qGreen(c), qGreen(d))) > 2 ||
-                     qAbs(qBlue(s) - over(qBlue(c), qBlue(d))) > 2;
-        }
-    QVERIFY(covered > 0);
-    QCOMPARE(wrong, 0);
-}
-
 void tst_Output::everyMarkedStringIsTranslated_data()
 {
     QTest::addColumn<QString>("language");
@@ -560,10 +515,6 @@ void tst_Output::outputNeverReadsSettings()
     QVERIFY(magenta.save(m_dir.filePath("magenta.png")));
     Remembered remembered;
     remembered.picture = {PictureSource::Kind::File, m_dir.filePath("magenta.png")};
-    // Qt's own place for it, under the test's folder.
-    QCOMPARE(QSettings(QSettings::IniFormat, QSettings::UserScope, "velkar", "velkar").fileName(),
-             settings());
-    QCOMPARE(settingsFile(), settings());
     QCOMPARE(writeSettings(settingsFile(), remembered), QString());
     QVERIFY(!before.isNull() && draw("--keys R") == before);
     QVERIFY(QFile::remove(settingsFile()));
@@ -641,6 +592,10 @@ void tst_Output::settingsComeBackAsWritten()
     all.picture = {PictureSource::Kind::Folder, m_dir.filePath("phötö 😀"), 3600, true};
     QVERIFY(QDir(m_dir.path()).mkpath(all.picture.path));
     warnings.clear();
+    // Qt's own place for it, under the test's folder.
+    QCOMPARE(QSettings(QSettings::IniFormat, QSettings::UserScope, "velkar", "velkar").fileName(),
+             settingsFile());
+    QCOMPARE(settingsFile(), settings());
     for (const Remembered &values : {Remembered(), all}) {
         QCOMPARE(writeSettings(settings(), values), QString());
         QVERIFY(readSettings(settings()).values == values);

@@ -40,7 +40,6 @@
 #include "projection.h"
 #include "scene3D.h"
 #include "texture.h"
-#include "windowmemory.h"
 
 namespace {
 
@@ -403,7 +402,6 @@ private slots:
     void deskFlagsReachTheWindow();
     void startAtLoginWritesAndRemovesTheEntry();
     void unusableNamesAreRefused();
-    void windowComesBackAsItWasLeft();
 };
 
 void tst_Scene3D::initTestCase()
@@ -2047,30 +2045,6 @@ void tst_Scene3D::unusableNamesAreRefused()
     QVERIFY2(warnings[0].contains("/pic\\xff.png\"") && warnings[0].contains("cannot be used"),
              qPrintable(warnings[0]));
     QCOMPARE(::unlink(folder + "/pic\xff.png"), 0); // a name the toolkit cannot remove
-}
-
-// What was remembered comes back, and what the user changes is written: a choice at once, a
-// full screen keeping the size it had. (The end-to-end session restarts the real program.)
-void tst_Scene3D::windowComesBackAsItWasLeft()
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath("velkar/velkar.ini");
-    Remembered left;
-    left.size = QSize(420, 360);
-    left.hideTitleBar = left.stayOnTop = true;
-    Scene3D w;
-    w.clockSource = pinnedClock();
-    WindowMemory memory(w, file, left);
-    showAsRemembered(w, left);
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(w.size(), QSize(420, 360));
-    QVERIFY(w.staysOnTop() && w.titleBarHidden() && !QFile::exists(file));
-    runCommand(w, commandNamed("Hide Title Bar"));
-    QVERIFY(!readSettings(file).values.hideTitleBar);
-    runCommand(w, commandNamed("Full Screen"));
-    QTRY_VERIFY(readSettings(file).values.fullScreen);
-    QCOMPARE(readSettings(file).values.size, QSize(420, 360));
-    QVERIFY(warnings.isEmpty());
 }
 
 QTEST_MAIN(tst_Scene3D)

@@ -495,14 +495,8 @@ press t 100
 IMG=$(shot restarted)
 expect_picture "restarted: the picture chosen before"
 escape_ends_velkar
-sed -i 's/^hideTitleBar=false/hideTitleBar=true/' "$settings"
-cp "$settings" "$WORK/settings-before"
-start_velkar "$dir" || { bad "velkar did not start with hideTitleBar=true"; finish; }
-# The Motif hints' third field is the decorations: none.
-hints=$(xprop -id "$VWIN" _MOTIF_WM_HINTS)
-check "Hide Title Bar remembered: $hints" grep -qE '= 0x[0-9a-f]+, 0x[0-9a-f]+, 0x0,' <<<"$hints"
-escape_ends_velkar
 expect_quiet "the restarts"
+cp "$settings" "$WORK/settings-before"
 start_velkar "$dir" -- --no-settings || { bad "velkar --no-settings did not start"; finish; }
 check "--no-settings: 500x500 (is $(window_size))" [ "$(window_size)" = "500 500" ]
 escape_ends_velkar
