@@ -63,7 +63,7 @@ void FrameWriter::run()
         const Frame frame = std::move(m_queue.front());
         m_queue.pop_front();
         lock.unlock();
-        write(frame);
+        writeFrame(frame);
         lock.lock();
         m_changed.notify_all();
         if (!m_failure.why.isEmpty())
@@ -72,7 +72,7 @@ void FrameWriter::run()
 }
 
 // Called on the writing thread; the first failure is kept and ends the writing.
-void FrameWriter::write(const Frame &frame)
+void FrameWriter::writeFrame(const Frame &frame)
 {
     const auto start = std::chrono::steady_clock::now();
     const QImage picture =

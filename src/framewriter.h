@@ -40,7 +40,7 @@ private:
         QImage picture, overWhite;
     };
     void run();
-    void write(const Frame &frame);
+    void writeFrame(const Frame &frame);
 
     const CommandLine &m_line;
     const int m_count;

@@ -251,7 +251,7 @@ private:
                    std::function<void(const LoadedPicture &)> shown);
     static int uploadMsFor(const TextureLevels &levels);
     void showArrived();
-    bool pictureLoading() const { return pictureLoader.busy() || arrived; }
+    bool pictureLoading() const;
     void showLoaded(const LoadedPicture &picture);
     void reportOnce(const LoadedPicture &picture);
     void followPictures();

@@ -23,14 +23,6 @@ void Scene3D::showPicture(const QString &fileName)
     });
 }
 
-// The user's choice in the window: the source changes and whoever remembers it is told.
-void Scene3D::choosePictureSource(const PictureSource &source)
-{
-    pictureSource = source;
-    if (pictureSourceChosen)
-        pictureSourceChosen(pictureSource);
-}
-
 // Back to what a first start shows: the standard picture, and the choice forgotten.
 void Scene3D::useStandardPicture()
 {

@@ -37,6 +37,14 @@ QString noPictureWarning(const QString &folder, const QString &why)
 
 } // namespace
 
+// The user's choice in the window: the source changes and whoever remembers it is told.
+void Scene3D::choosePictureSource(const PictureSource &source)
+{
+    pictureSource = source;
+    if (pictureSourceChosen)
+        pictureSourceChosen(pictureSource);
+}
+
 void Scene3D::setPictureSource(const PictureSource &source)
 {
     pictureSource = source;
@@ -153,6 +161,11 @@ int Scene3D::uploadMsFor(const TextureLevels &levels)
     for (const TextureLevel &level : levels)
         bytes += level.texels.size();
     return 20 + int(6 * (bytes >> 20)); // 6 ms a MiB: four times the quiet machine's
+}
+
+bool Scene3D::pictureLoading() const
+{
+    return pictureLoader.busy() || arrived;
 }
 
 void Scene3D::showArrived()
