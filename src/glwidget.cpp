@@ -26,20 +26,36 @@ public:
     }
 
 #if VELKAR_QT == 6
-    bool topRowFirst() const override
-    {
-        return m_widget.m_clipControl != nullptr;
-    }
+    bool topRowFirst() const override;
 #else
-    void setClearColour(const QColor &colour) override
-    {
-        m_widget.qglClearColor(colour);
-    }
+    void setClearColour(const QColor &colour) override;
 #endif
 
 private:
     GLWidget &m_widget;
 };
+
+#if VELKAR_QT == 6
+bool GLWidget::WindowSurface::topRowFirst() const
+{
+    return m_widget.m_clipControl != nullptr;
+}
+#else
+void GLWidget::WindowSurface::setClearColour(const QColor &colour)
+{
+    m_widget.qglClearColor(colour);
+}
+#endif
+
+GLSurface &GLWidget::surface() const
+{
+    return *m_surface;
+}
+
+void GLWidget::drawIn(GLSurface &surface)
+{
+    m_surface = &surface;
+}
 
 #if VELKAR_QT == 6
 

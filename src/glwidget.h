@@ -43,14 +43,8 @@ protected:
     // Where the frames are drawn: the window's context, unless drawIn() gave another. A
     // widget that is never shown draws nothing by itself (updateGL() and repaint() paint
     // only a mapped widget), so there its hooks are called only by its owner.
-    GLSurface &surface() const
-    {
-        return *m_surface;
-    }
-    void drawIn(GLSurface &surface)
-    {
-        m_surface = &surface;
-    }
+    GLSurface &surface() const;
+    void drawIn(GLSurface &surface);
 
 #if VELKAR_QT == 6
     void paintEvent(QPaintEvent *event) override;
