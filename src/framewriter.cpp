@@ -77,15 +77,10 @@ void FrameWriter::writeFrame(const Frame &frame)
     const auto start = std::chrono::steady_clock::now();
     const QImage picture =
         frame.overWhite.isNull() ? frame.picture : matte(frame.picture, frame.overWhite);
-    const QByteArray bytes = encodePicture(picture, m_format);
     const QString file = m_line.durationMs > 0 && m_line.output != "-"
                              ? frameFileName(m_line.output, frame.number, m_count)
                              : m_line.output;
-    QString why = bytes.isEmpty() ? QCoreApplication::translate("CommandLine",
-                                                                "the picture could not be encoded")
-                                  : QString();
-    if (why.isEmpty())
-        why = m_line.output == "-" ? writeStandardOutput(bytes) : m_files.stage(file, bytes);
+    const QString why = m_files.add(picture, file, m_format);
     m_encodingMs +=
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     if (!why.isEmpty()) {

@@ -51,6 +51,14 @@ QString openTemporary(const QFileInfo &target, QFile &file)
     return QCoreApplication::translate("CommandLine", "no temporary file could be made beside it");
 }
 
+QString writeStandardOutput(const QByteArray &bytes)
+{
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
+        std::fflush(stdout) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return QString();
+}
+
 } // namespace
 
 QByteArray outputFormat(const QString &fileName)
@@ -113,6 +121,14 @@ QString OutputFiles::stage(const QString &fileName, const QByteArray &bytes)
     return file.error() == QFileDevice::NoError ? QString() : file.errorString();
 }
 
+QString OutputFiles::add(const QImage &picture, const QString &fileName, const QByteArray &format)
+{
+    const QByteArray bytes = encodePicture(picture, format);
+    if (bytes.isEmpty())
+        return QCoreApplication::translate("CommandLine", "the picture could not be encoded");
+    return fileName == "-" ? writeStandardOutput(bytes) : stage(fileName, bytes);
+}
+
 // rename() replaces the target in one step. Should one fail, the files of the set already
 // renamed are removed again.
 QString OutputFiles::commit()
@@ -129,26 +145,4 @@ QString OutputFiles::commit()
     }
     m_staged.clear();
     return QString();
-}
-
-QString writeStandardOutput(const QByteArray &bytes)
-{
-    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()) ||
-        std::fflush(stdout) != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
-    return QString();
-}
-
-QString writeOutputFile(const QImage &picture, const QString &fileName)
-{
-    const QByteArray bytes = encodePicture(picture, outputFormat(fileName));
-    if (bytes.isEmpty())
-        return QCoreApplication::translate("CommandLine", "the picture could not be encoded");
-    if (fileName == "-")
-        return writeStandardOutput(bytes);
-    OutputFiles file;
-    QString why = file.stage(fileName, bytes);
-    if (why.isEmpty())
-        why = file.commit();
-    return why;
 }

@@ -29,6 +29,9 @@ public:
     // Each returns why it failed, in a few words; empty on success. After a failed commit
     // none of the set is in place.
     QString stage(const QString &fileName, const QByteArray &bytes);
+    // The picture encoded in FORMAT and staged as FILE; "-" writes it to standard output,
+    // outside the set.
+    QString add(const QImage &picture, const QString &fileName, const QByteArray &format);
     QString commit();
 
 private:
@@ -37,10 +40,3 @@ private:
     };
     std::vector<Staged> m_staged;
 };
-
-// Writes the bytes to standard output. Returns why it failed; empty on success.
-QString writeStandardOutput(const QByteArray &bytes);
-
-// One picture, encoded as FILE's name asks and written as a set of one; "-" writes PNG to
-// standard output. Returns why it failed; empty on success.
-QString writeOutputFile(const QImage &picture, const QString &fileName);

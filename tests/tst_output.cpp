@@ -39,6 +39,17 @@ int drawnHeight(const QImage &picture)
     return bottom - top + 1;
 }
 
+// One picture, encoded as FILE's name asks and written as a set of one, as velkar --output
+// writes it.
+QString writeOutputFile(const QImage &picture, const QString &fileName)
+{
+    OutputFiles file;
+    QString why = file.add(picture, fileName, outputFormat(fileName));
+    if (why.isEmpty())
+        why = file.commit();
+    return why;
+}
+
 QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
