@@ -68,6 +68,11 @@ QString printableFileName(const QString &name)
     return text;
 }
 
+QString printableFileName(const QByteArray &bytes)
+{
+    return printableFileName(decodeFileName(bytes));
+}
+
 QString unusableNameReason()
 {
     return QCoreApplication::translate("Picture",

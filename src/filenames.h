@@ -16,6 +16,7 @@ bool usableFileName(const QString &name);
 
 // The name for a message: marked bytes written as \xNN, the rest as it is.
 QString printableFileName(const QString &name);
+QString printableFileName(const QByteArray &bytes); // the name of these bytes, as above
 
 // Why an unusable name is refused, in a few words.
 QString unusableNameReason();

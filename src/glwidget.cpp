@@ -3,9 +3,9 @@
 
 #include <QOpenGLContext>
 
-// The window's context. On Qt 6 pictures are uploaded with plain GL, and with clip control
-// the frame is drawn upside down and turned afterwards (see paintEvent); Qt 5 has the
-// toolkit's own calls, as the window has always made them.
+// The window's context. On Qt 6 with clip control the frame is drawn upside down and turned
+// afterwards (see paintEvent); Qt 5 sets the clear colour with the toolkit's own call, as the
+// window has always done.
 class GLWidget::WindowSurface : public GLSurface
 {
 public:

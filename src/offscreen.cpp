@@ -8,8 +8,6 @@
 #include <QCoreApplication>
 #include <algorithm>
 
-#include "glwidget.h"
-
 OffscreenContext::OffscreenContext()
 {
     if (!hasExtension(eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS),

@@ -17,6 +17,12 @@ struct PictureSource {
     // The file to show first: the standard picture, or the file itself.
     QString file() const { return kind == Kind::Standard ? kStandardPicture : path; }
 
+    // Another picture or folder, shown with this source's interval and order.
+    PictureSource movedTo(Kind otherKind, const QString &otherPath) const
+    {
+        return {otherKind, otherPath, intervalSeconds, shuffle};
+    }
+
     bool operator==(const PictureSource &other) const
     {
         return kind == other.kind && path == other.path &&

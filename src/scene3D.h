@@ -254,6 +254,7 @@ private:
     bool pictureLoading() const;
     void showLoaded(const LoadedPicture &picture);
     void reportOnce(const LoadedPicture &picture);
+    void showOrReport(const LoadedPicture &picture); // a failure is reported once per file
     void followPictures();
 
     // Clock repaints

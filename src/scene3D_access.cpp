@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 
 #include "commands.h"
+#include "filenames.h"
 #include "scene3D.h"
-#include "texture.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ void Scene3D::describeForAccessibility()
                              .arg(clock.sec, 2, 10, QChar('0'));
     const QString picture = shownFile.isEmpty()
                                 ? translate("Scene3D", "no picture")
-                                : shownName(shownFile.mid(shownFile.lastIndexOf('/') + 1));
+                                : printableFileName(shownFile.mid(shownFile.lastIndexOf('/') + 1));
     const QString description =
         controlsShown ? cardText()
                       : translate("Scene3D", "%1, %2, %3").arg(time, lidText(nAni), picture);

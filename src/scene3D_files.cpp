@@ -18,16 +18,15 @@ void Scene3D::showPicture(const QString &fileName)
 {
     loadNamed(fileName, Load::InBackground, [this, fileName](const LoadedPicture &picture) {
         showLoaded(picture);
-        choosePictureSource({PictureSource::Kind::File, QFileInfo(fileName).absoluteFilePath(),
-                             pictureSource.intervalSeconds, pictureSource.shuffle});
+        choosePictureSource(pictureSource.movedTo(PictureSource::Kind::File,
+                                                  QFileInfo(fileName).absoluteFilePath()));
     });
 }
 
 // Back to what a first start shows: the standard picture, and the choice forgotten.
 void Scene3D::useStandardPicture()
 {
-    choosePictureSource({PictureSource::Kind::Standard, QString(), pictureSource.intervalSeconds,
-                         pictureSource.shuffle});
+    choosePictureSource(pictureSource.movedTo(PictureSource::Kind::Standard, QString()));
     showSource(Load::InBackground);
 }
 

@@ -77,8 +77,8 @@ void Scene3D::stepPictures(int direction, int tries, Load when)
         tries = slideshow.count();
     if (path.isEmpty() || tries == 0) {
         if (!folderReported)
-            qWarning("velkar: %s", qUtf8Printable(noPictureWarning(shownName(slideshow.folder()),
-                                                                   slideshow.why())));
+            qWarning("velkar: %s", qUtf8Printable(noPictureWarning(
+                                       printableFileName(slideshow.folder()), slideshow.why())));
         folderReported = true;
         showStandardPicture(when);
         return;
@@ -96,8 +96,8 @@ void Scene3D::stepPictures(int direction, int tries, Load when)
         const QString file = QFile::decodeName(picture.path);
         if (pictureSource.kind == PictureSource::Kind::File &&
             QFile::encodeName(file) == picture.path)
-            choosePictureSource({PictureSource::Kind::File, QFileInfo(file).absoluteFilePath(),
-                                 pictureSource.intervalSeconds, pictureSource.shuffle});
+            choosePictureSource(pictureSource.movedTo(PictureSource::Kind::File,
+                                                      QFileInfo(file).absoluteFilePath()));
     });
 }
 
@@ -106,12 +106,7 @@ void Scene3D::showStandardPicture(Load when)
     const QByteArray path = QFile::encodeName(kStandardPicture);
     if (shownFile == path)
         return;
-    load(path, when, [this](const LoadedPicture &picture) {
-        if (picture.levels.empty())
-            reportOnce(picture);
-        else
-            showLoaded(picture);
-    });
+    load(path, when, [this](const LoadedPicture &picture) { showOrReport(picture); });
 }
 
 // A picture named by the user, read by its name's bytes; one that cannot be read is reported.
@@ -188,12 +183,20 @@ void Scene3D::showLoaded(const LoadedPicture &picture)
     shownStamp = picture.stamp;
 }
 
+void Scene3D::showOrReport(const LoadedPicture &picture)
+{
+    if (picture.levels.empty())
+        reportOnce(picture);
+    else
+        showLoaded(picture);
+}
+
 void Scene3D::reportOnce(const LoadedPicture &picture)
 {
     if (reported.contains(picture.path))
         return;
     reported << picture.path;
-    qWarning("%s", qUtf8Printable(pictureWarning(shownName(picture.path), picture.why)));
+    qWarning("%s", qUtf8Printable(pictureWarning(decodeFileName(picture.path), picture.why)));
 }
 
 // Called once a second, after the clock's frame. A folder's next picture is due an interval
@@ -213,12 +216,8 @@ void Scene3D::followPictures()
     if (shownFile.isEmpty() || !now || *now == shownStamp)
         return;
     shownStamp = *now; // a file that cannot be read now is tried again when it changes again
-    load(shownFile, Load::InBackground, [this](const LoadedPicture &picture) {
-        if (picture.levels.empty())
-            reportOnce(picture);
-        else
-            showLoaded(picture);
-    });
+    load(shownFile, Load::InBackground,
+         [this](const LoadedPicture &picture) { showOrReport(picture); });
 }
 
 void Scene3D::openFolder()
@@ -229,8 +228,8 @@ void Scene3D::openFolder()
     if (folder.isEmpty())
         return;
     pictureFolder = folder;
-    pictureSource = {PictureSource::Kind::Folder, QFileInfo(folder).absoluteFilePath(),
-                     pictureSource.intervalSeconds, pictureSource.shuffle};
+    pictureSource =
+        pictureSource.movedTo(PictureSource::Kind::Folder, QFileInfo(folder).absoluteFilePath());
     showSource(Load::InBackground);
     choosePictureSource(pictureSource);
 }

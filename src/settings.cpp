@@ -118,9 +118,9 @@ void readPicture(const QSettings &ini, Remembered &values, QStringList &problems
                           : QCoreApplication::translate("Settings", "the folder \"%1\" is gone"))
                         .arg(path.filePath());
     else
-        values.picture = {file ? PictureSource::Kind::File : PictureSource::Kind::Folder,
-                          path.absoluteFilePath(), values.picture.intervalSeconds,
-                          values.picture.shuffle};
+        values.picture =
+            values.picture.movedTo(file ? PictureSource::Kind::File : PictureSource::Kind::Folder,
+                                   path.absoluteFilePath());
 }
 
 ReadSettings unusable(const QString &why)
@@ -240,6 +240,5 @@ PictureSource startingPicture(const QString &commandLinePicture, const PictureSo
     if (commandLinePicture.isEmpty())
         return remembered;
     // The slideshow's interval and order stay the remembered ones.
-    return {PictureSource::Kind::File, commandLinePicture, remembered.intervalSeconds,
-            remembered.shuffle};
+    return remembered.movedTo(PictureSource::Kind::File, commandLinePicture);
 }

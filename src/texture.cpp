@@ -139,18 +139,6 @@ std::optional<FileStamp> currentStamp(const QByteArray &path)
     return fileStamp(info);
 }
 
-QString shownName(const QByteArray &path)
-{
-    const QString text = QString::fromUtf8(path);
-    if (text.toUtf8() == path)
-        return text;
-    QString escaped;
-    for (char byte : path)
-        escaped += uchar(byte) < 0x80 ? QString(QChar(byte))
-                                      : QString("\\x%1").arg(uchar(byte), 2, 16, QChar('0'));
-    return escaped;
-}
-
 QString pictureWarning(const QString &name, const QString &why)
 {
     return "velkar: " +

@@ -51,10 +51,6 @@ struct PictureRead {
 // contents. Only a regular file (links followed) is read.
 PictureRead readScreenPicture(const QByteArray &path);
 
-// A file name as messages write it: as text when it is UTF-8, else each byte that is not
-// ASCII as \xNN.
-QString shownName(const QByteArray &path);
-
 // The one warning line for a picture that cannot be read: the file, the working directory
 // and what is wrong.
 QString pictureWarning(const QString &name, const QString &why);
