@@ -16,6 +16,16 @@ const QColor kText(255, 255, 255);
 const QColor kHint(200, 200, 210);
 constexpr double kLargestShare = 0.96; // of the window's width and height
 
+QString cardTitle()
+{
+    return QCoreApplication::translate("ControlsCard", "Velkar %1").arg(VELKAR_VERSION);
+}
+
+QString cardHint()
+{
+    return QCoreApplication::translate("ControlsCard", "Any other key or a click hides this list.");
+}
+
 void paintCard(QPainter &painter, const QSize &window)
 {
     const QFont font = QGuiApplication::font();
@@ -23,10 +33,8 @@ void paintCard(QPainter &painter, const QSize &window)
     bold.setBold(true);
     const QFontMetrics metrics(font), boldMetrics(bold);
     const std::vector<Control> rows = controls();
-    const QString title =
-        QCoreApplication::translate("ControlsCard", "Velkar %1").arg(VELKAR_VERSION);
-    const QString hint =
-        QCoreApplication::translate("ControlsCard", "Any other key or a click hides this list.");
+    const QString title = cardTitle();
+    const QString hint = cardHint();
 
     int inputWidth = 0, actionWidth = 0;
     for (const Control &row : rows) {
@@ -77,4 +85,13 @@ QImage controlsCard(const QSize &window, qreal devicePixelRatio)
     QPainter painter(&card);
     paintCard(painter, window);
     return card;
+}
+
+QString controlsCardText()
+{
+    QStringList lines = {cardTitle()};
+    for (const Control &row : controls())
+        lines << QCoreApplication::translate("Scene3D", "%1: %2").arg(row.input, row.action);
+    lines << cardHint();
+    return lines.join('\n');
 }

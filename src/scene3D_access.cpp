@@ -2,7 +2,7 @@
 // time the clocks show, the lid, the picture), or the controls card while it is shown.
 #include <QCoreApplication>
 
-#include "commands.h"
+#include "controlscard.h"
 #include "filenames.h"
 #include "scene3D.h"
 
@@ -11,16 +11,6 @@ namespace {
 QString translate(const char *context, const char *text)
 {
     return QCoreApplication::translate(context, text);
-}
-
-// The card's lines as it shows them: its title, one line a control, its hint.
-QString cardText()
-{
-    QStringList lines = {translate("ControlsCard", "Velkar %1").arg(VELKAR_VERSION)};
-    for (const Control &row : controls())
-        lines << translate("Scene3D", "%1: %2").arg(row.input, row.action);
-    lines << translate("ControlsCard", "Any other key or a click hides this list.");
-    return lines.join('\n');
 }
 
 QString lidText(GLfloat nAni)
@@ -48,7 +38,7 @@ void Scene3D::describeForAccessibility()
                                 ? translate("Scene3D", "no picture")
                                 : printableFileName(shownFile.mid(shownFile.lastIndexOf('/') + 1));
     const QString description =
-        controlsShown ? cardText()
+        controlsShown ? controlsCardText()
                       : translate("Scene3D", "%1, %2, %3").arg(time, lidText(nAni), picture);
     if (description != accessibleDescription())
         setAccessibleDescription(description);
